@@ -1,0 +1,1 @@
+#include "hart/FrameReceiver.h"

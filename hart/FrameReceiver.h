@@ -1,0 +1,90 @@
+#pragma once
+
+// Assembles HART frames from received bytes, split into receive events in any way. One receive
+// event ends with at most one complete frame; bytes after it are dropped at the next event. The
+// receiver holds no limit on positions: long preamble runs and large events are handled.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "hart/HartMessage.h"
+
+namespace hart {
+
+enum MessageProgress {
+    mpPreamble,
+    mpDelimiter,
+    mpAddress,
+    mpCommand,
+    mpByteCount,
+    mpData,
+    mpCheckByte
+};
+enum MessageLength { mlShort, mlLong };
+enum MessageDirection {
+    mdToSlave,
+    mdToPrimary,
+    mdToSecondary,
+    mdBurstToPrimary,
+    mdBurstToSecondary
+};
+
+struct ReceivedFrame {
+    std::uint8_t delimiter = 0;
+    MessageLength ml = mlShort;
+    MessageDirection md = mdToSlave;
+    // The 5-byte address, first byte reduced to its low 6 bits. A short frame carries none and
+    // leaves the address of the last long frame here.
+    std::array<std::uint8_t, 5> address{};
+    std::uint8_t command = 0;
+    // [0] byte count n, [1..n] the data bytes (response code, status, reply data).
+    std::array<std::uint8_t, kDataSize> data{};
+    bool checkByteOk = false;
+    bool echoOk = true;               // the reply echoes what the request wrote
+    bool lineError = false;           // the port reported a line error during the frame
+    bool inputOverflow = false;       // more than 300 bytes were held: the port's input is purged
+    std::vector<std::uint8_t> bytes;  // delimiter through check byte, for traces
+
+    bool good() const { return checkByteOk && echoOk; }
+};
+
+// The echo checks of a reply against the request that is waiting for it.
+bool EchoMatches(const HartMessage& request, const ReceivedFrame& frame);
+
+class FrameReceiver {
+  public:
+    // One receive event. Returns the frame it completed, if any; its verdict includes the echo
+    // checks against the request.
+    std::optional<ReceivedFrame> ReceiveEvent(std::span<const std::uint8_t> bytes,
+                                              const HartMessage& request);
+
+    // A frame is being sent: the receiver starts over with the next event.
+    void restart() { m_mp = mpPreamble; }
+    // The serial port reported a line error; the frame in progress is not taken.
+    void markLineError() { m_lineError = true; }
+    void clearLineError() { m_lineError = false; }
+
+    // Moves the buffer down by n bytes (nothing when n is not below the count held).
+    void DropReceived(std::size_t n);
+
+    MessageProgress progress() const { return m_mp; }
+    std::size_t DataBufCount() const { return m_buf.size(); }
+    std::size_t RxPos() const { return m_rxPos; }  // 1-based, as the frame positions are
+
+  private:
+    std::vector<std::uint8_t> m_buf;
+    MessageProgress m_mp = mpPreamble;
+    MessageLength m_ml = mlShort;
+    MessageDirection m_md = mdToSlave;
+    std::size_t m_rxStart = 0;  // 1-based position of the delimiter
+    std::size_t m_rxPos = 0;    // 1-based position of the next frame byte
+    bool m_lineError = false;
+    std::array<std::uint8_t, 5> m_address{};
+    std::uint8_t m_command = 0;
+};
+
+}  // namespace hart

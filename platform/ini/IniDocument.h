@@ -1,0 +1,43 @@
+#pragma once
+
+// A parsed INI text, read with the profile-file rules that settings and table files follow:
+// section and key names compare without regard to case, blanks around keys and values are
+// trimmed, a value in matching quotes comes back without them, the first of duplicate keys wins.
+// Texts are one-byte strings and pass through unchanged.
+//
+// Lines end at CR LF, LF or a lone CR. A line starting with ';' is a comment. Lines before the
+// first section, lines without '=' and lines with an empty key belong to nothing and are skipped.
+// A section name that appears twice is one section; its keys are looked up in file order.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace platform {
+
+class IniDocument {
+  public:
+    static IniDocument parse(std::string_view text);
+
+    // The value of key in section, or nothing when the section or key is missing.
+    std::optional<std::string_view> value(std::string_view section, std::string_view key) const;
+
+    // Section names in file order (first spelling of each), and the keys of one section.
+    std::vector<std::string> sections() const;
+    std::vector<std::string> keys(std::string_view section) const;
+
+  private:
+    static std::string lookupKey(std::string_view section, std::string_view key);
+
+    std::unordered_map<std::string, std::string> m_values;  // "section\0key" in lower case
+    std::vector<std::pair<std::string, std::vector<std::string>>> m_order;
+};
+
+// Helpers shared by the reader and the writer.
+std::string_view trimIniBlanks(std::string_view text);
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+std::vector<std::string_view> splitIniLines(std::string_view text);
+
+}  // namespace platform

@@ -1,0 +1,99 @@
+#include "platform/ini/IniFile.h"
+
+#include <gtest/gtest.h>
+
+#include "support/TempDir.h"
+
+namespace platform {
+namespace {
+
+using testsupport::TempDir;
+
+TEST(IniFile, MissingFileSectionOrKeyReadsAsMissing) {
+    TempDir dir;
+    IniFile missing(dir / "nothing.ini");
+    EXPECT_FALSE(missing.readString("S", "k"));
+    EXPECT_EQ(missing.readString("S", "k", "default"), "default");
+    EXPECT_EQ(missing.readInteger("S", "k", 7), 7);
+
+    IniFile file(dir.write("a.ini", "[S]\nk=v\n"));
+    EXPECT_FALSE(file.readString("Other", "k"));
+    EXPECT_FALSE(file.readString("S", "other"));
+}
+
+TEST(IniFile, IntegersAndBooleans) {
+    TempDir dir;
+    IniFile file(dir.write("a.ini",
+                           "[S]\ndec=42\nneg=-3\nhex=0x1F\ndollar=$10\nbad=12abc\nblank=\n"
+                           "on=1\noff=0\ntwo=2\nword=true\n"));
+    EXPECT_EQ(file.readInteger("S", "dec", 0), 42);
+    EXPECT_EQ(file.readInteger("S", "neg", 0), -3);
+    EXPECT_EQ(file.readInteger("S", "hex", 0), 31);
+    EXPECT_EQ(file.readInteger("S", "dollar", 0), 16);
+    EXPECT_EQ(file.readInteger("S", "bad", -1), -1);
+    EXPECT_EQ(file.readInteger("S", "blank", -1), -1);
+    EXPECT_TRUE(file.readBool("S", "on", false));
+    EXPECT_FALSE(file.readBool("S", "off", true));
+    EXPECT_TRUE(file.readBool("S", "two", false));
+    EXPECT_FALSE(file.readBool("S", "word", false));  // not a number: the default
+}
+
+TEST(IniFile, WritesKeepTheRestOfTheFile) {
+    TempDir dir;
+    const auto path = dir.write("s.ini",
+                                "; settings\r\n[ZodUvir]\r\nLanguage=English\r\n\r\n"
+                                "[SerialPort]\r\nCOM=3\r\nMaster=1\r\n");
+    IniFile file(path);
+    ASSERT_TRUE(file.writeInteger("serialport", "com", 5));              // replace, keep spelling
+    ASSERT_TRUE(file.writeBool("SerialPort", "ModemDetection", false));  // add to the section
+    ASSERT_TRUE(file.writeString("New", "Key", "two\r\nlines"));  // new section; no injection
+    EXPECT_EQ(TempDir::read(path),
+              "; settings\r\n[ZodUvir]\r\nLanguage=English\r\n\r\n"
+              "[SerialPort]\r\nCOM=5\r\nMaster=1\r\nModemDetection=0\r\n\r\n"
+              "[New]\r\nKey=two  lines\r\n");
+    EXPECT_EQ(file.readInteger("SerialPort", "COM", 0), 5);
+    EXPECT_FALSE(file.readString("New", "lines"));
+}
+
+TEST(IniFile, WriteCreatesAMissingFile) {
+    TempDir dir;
+    IniFile file(dir / "new.ini");
+    ASSERT_TRUE(file.writeInteger("SerialPort", "COM", 2));
+    EXPECT_EQ(TempDir::read(dir / "new.ini"), "[SerialPort]\nCOM=2\n");
+}
+
+TEST(IniFile, WriteIntoAMissingFolderFailsAndSaysSo) {
+    TempDir dir;
+    IniFile file(dir / "no" / "such" / "folder.ini");
+    EXPECT_FALSE(file.writeInteger("S", "k", 1));
+}
+
+TEST(IniFile, EveryEditIsSeenAtTheNextRead) {
+    TempDir dir;
+    const auto path = dir.write("t.ini", "[Units]\n12=kPa\n");
+    IniFile file(path);
+    EXPECT_EQ(file.readString("Units", "12", ""), "kPa");
+    // Same size, same second: only the content differs.
+    dir.write("t.ini", "[Units]\n12=bar\n");
+    EXPECT_EQ(file.readString("Units", "12", ""), "bar");
+    std::filesystem::remove(path);
+    EXPECT_EQ(file.readString("Units", "12", "gone"), "gone");
+    dir.write("t.ini", "[Units]\n12=Pa\n");
+    EXPECT_EQ(file.readString("Units", "12", ""), "Pa");
+}
+
+TEST(IniFile, OldFileIsParsedOnceAndStillSeesEdits) {
+    TempDir dir;
+    const auto path = dir.write("t.ini", "[Units]\n12=kPa\n");
+    std::filesystem::last_write_time(
+        path, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    IniFile file(path);
+    const IniDocument* first = &file.document();
+    EXPECT_EQ(&file.document(), first);
+    EXPECT_EQ(file.readString("Units", "12", ""), "kPa");
+    dir.write("t.ini", "[Units]\n12=bar\n");
+    EXPECT_EQ(file.readString("Units", "12", ""), "bar");
+}
+
+}  // namespace
+}  // namespace platform
