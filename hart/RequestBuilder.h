@@ -35,6 +35,17 @@ class RequestBuilder {
     std::size_t RequestLength = 0;
     // Cleared by the command-line parser before it reads a line; the builder only sets it.
     bool RequestError = false;
+
+  private:
+    // Command byte, byte count and data of the generic command 255, laid out by the format text
+    // in msg.S1; leaves the reply format in msg.ControlStr.
+    void buildGeneric(HartMessage& msg, const CoreContext& context, std::size_t& position);
+
+    // Encodes one argument of the generic command by the item at formatIndex (1-based) of
+    // format into RequestBuffer at position; both advance past the item. A digit or the "|"
+    // leaves both where they are, so encoding stops there for good.
+    void EncodeArgument(std::string_view text, std::string_view format, std::size_t& formatIndex,
+                        std::size_t& position, const CoreContext& context);
 };
 
 // Commands the builder refuses outright.
