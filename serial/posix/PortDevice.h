@@ -1,0 +1,81 @@
+#pragma once
+
+// The POSIX calls of the serial component: opening a port device for exclusive use, line
+// settings, queue counts, purges, reading and writing, and the event wait with its wake-up pipe.
+// Every call retries on EINTR. Nothing here keeps state besides the wake-up pipe.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "serial/Dcb.h"
+
+namespace serial::posix {
+
+struct OpenResult {
+    int fd = -1;
+    int error = 0;  // errno when fd is -1
+};
+
+// Opens a port device read-write, non-blocking, without becoming its controlling terminal and
+// closed on exec, for exclusive use: an advisory lock (EBUSY when another program holds one) and
+// TIOCEXCL (further opens fail with EBUSY). A path that is not a terminal device fails with
+// ENOTTY.
+OpenResult OpenPortDevice(const std::string& path);
+// Gives up exclusive use and closes.
+void ClosePortDevice(int fd);
+
+// Sets raw mode (when asked) and the line settings of dcb: speed, data bits, parity, stop bits and
+// flow control. Returns false when the DCB holds settings no port can take (see
+// ApplyDcbToTermios): the line settings then stay as they were. Settings the port itself drops (a
+// pseudo-terminal keeps no parity) are not detected: like every line-setting call, the system's
+// result is not checked.
+bool ApplyLineSettings(int fd, const DCB& dcb, bool makeRaw);
+
+// Bytes waiting in the input queue / not yet sent from the output queue; nothing on failure.
+std::optional<std::uint32_t> InputQueueCount(int fd);
+std::optional<std::uint32_t> OutputQueueCount(int fd);
+
+// Discards input (kPurgeRxClear) and/or output (kPurgeTxClear) not yet read or sent.
+bool Purge(int fd, std::uint32_t purgeFlags);
+
+// Reads at most `size` bytes that are waiting; the count read (0 when none), or -errno.
+long ReadWaiting(int fd, std::uint8_t* buffer, std::size_t size);
+
+struct WriteResult {
+    std::size_t written = 0;
+    int error = 0;  // errno of the failure; ETIMEDOUT when the time limit passed
+};
+// Hands every byte to the port, waiting with poll while its output queue is full. timeoutMs 0
+// waits without limit; otherwise the whole write must be accepted within that time.
+WriteResult WriteAll(int fd, const std::uint8_t* data, std::size_t size, std::uint32_t timeoutMs);
+
+// A pipe that wakes a thread waiting in WaitForPort.
+class WakePipe {
+  public:
+    WakePipe();  // throws std::system_error when no pipe can be made
+    ~WakePipe();
+    WakePipe(const WakePipe&) = delete;
+    WakePipe& operator=(const WakePipe&) = delete;
+
+    void wake();   // any thread
+    void drain();  // the waiting thread, after a wake-up
+    int readFd() const { return m_read; }
+
+  private:
+    int m_read = -1;
+    int m_write = -1;
+};
+
+struct WaitResult {
+    bool readable = false;  // bytes can be read
+    bool hangup = false;    // the far side hung up, or the port failed
+    bool woken = false;     // the wake-up pipe was written
+    int error = 0;          // errno when the wait itself failed
+};
+// Waits until the port has input (when watchInput), hangs up or fails, the pipe wakes, or
+// timeoutMs passes (-1: no limit).
+WaitResult WaitForPort(int fd, bool watchInput, const WakePipe& wake, int timeoutMs);
+
+}  // namespace serial::posix
