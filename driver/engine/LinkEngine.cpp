@@ -1,0 +1,234 @@
+#include "driver/engine/LinkEngine.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "hart/ReplyDecoder.h"
+#include "hart/ReplyText.h"
+
+namespace driver {
+
+namespace {
+
+// One character on the line: start bit, 8 data bits, parity and stop bit at 1200 baud.
+constexpr double kCharacterMs = 11.0 * 1000.0 / 1200.0;
+constexpr std::uint64_t kMaxAfterSendWait = 1000;
+
+bool isToPrimary(hart::MessageDirection md) {
+    return md == hart::mdToPrimary;
+}
+bool isToSecondary(hart::MessageDirection md) {
+    return md == hart::mdToSecondary;
+}
+
+}  // namespace
+
+LinkEngine::LinkEngine(Seams seams, const hart::CodeTables& tables)
+    : m_seams(seams), m_tables(tables) {
+    m_seams.timer1.setEnabled(false);
+    m_seams.timer1.setInterval(400);
+    m_seams.timer1.setHandler([this] { Timer1Timer(); });
+}
+
+hart::CoreContext LinkEngine::context() const {
+    return hart::CoreContext{m_tables, m_locale, FloatPrecision};
+}
+
+int LinkEngine::rolePollInterval() const {
+    return msg.mt == hart::mtPrimary ? PrimaryPollInterval : SecondaryPollInterval;
+}
+
+void LinkEngine::buildRequest(hart::HartMessage& message) {
+    if (m_builder.BuildRequest(message, context()).genericCommand) {
+        PrimaryPollInterval = hart::kGenericPollInterval;
+        SecondaryPollInterval = hart::kGenericPollInterval;
+    }
+}
+
+void LinkEngine::endTransaction(std::string_view text) {
+    const auto lines = hart::ErrorReplyLines(msg.Command, Regaddr, text);
+    m_seams.view.addListLines(lines);
+    std::string itemText = lines[0] + "\r\n" + lines[1] + "\r\n" + lines[2];
+    m_seams.view.setItemText(itemText);
+    msg.DataToSend = false;
+    Busy = false;
+    NmbrSendTry = 0;
+    rs = rstNone;
+}
+
+void LinkEngine::Timer1Timer() {
+    m_seams.timer1.setEnabled(false);
+    m_receiver.clearLineError();
+
+    if (m_builder.RequestError) {
+        endTransaction(hart::kCommandError);
+    } else if (NmbrSendTry > 5) {
+        if (rs == rstNone) {
+            // The device stays silent: find it again by its polling address.
+            msgStore = msg;
+            msg.Command = 0;
+            msg.S[1] = std::to_string(Regaddr);
+            buildRequest(msg);
+            rs = rstPolling;
+            NmbrSendTry = 0;
+        } else {
+            endTransaction(hart::kCommunicationError);
+        }
+    }
+
+    if (msg.DataToSend && !Sending) {
+        if (!m_seams.port.portSelected()) {
+            // Nothing can ever be sent: end now rather than leave the client waiting.
+            endTransaction(hart::kCommunicationError);
+        } else {
+            try {
+                sendFrame();
+            } catch (...) {
+                // A failed send is one try; the retry tick goes on.
+            }
+            ++NmbrSendTry;
+        }
+    }
+    m_seams.timer1.setInterval(rolePollInterval());
+}
+
+void LinkEngine::sendFrame() {
+    m_receiver.restart();
+    if (mType == mRQ20) m_seams.port.SetStateRTS(true);
+    const std::uint64_t start = m_seams.clock.now();
+    const std::size_t length = m_builder.RequestLength;
+    m_sendDeadline = start + length * 20 + 100;
+    Sending = true;
+    ++Label1;
+    txShown = true;
+    rxShown = false;
+    m_seams.view.indicatorsChanged();
+    m_txEndTime =
+        m_seams.clock.now() +
+        static_cast<std::uint64_t>(std::lround(static_cast<double>(length + 1) * kCharacterMs));
+    m_seams.port.SendString(m_builder.frame());
+    scComm1AfterSend();
+}
+
+void LinkEngine::scComm1AfterSend() {
+    // Blocks without processing events until the frame and the modem's turnaround are over,
+    // dropping RTS of the RTS-keyed modem as soon as the last bit has left.
+    const std::uint64_t start = m_seams.clock.now();
+    const std::uint64_t end = std::min(m_sendDeadline, start + kMaxAfterSendWait);
+    if (mType == mRQ20 && m_seams.clock.now() <= end) {
+        if (m_seams.clock.now() <= m_txEndTime) {
+            m_seams.clock.sleepUntil(std::min(m_txEndTime + 1, end + 1));
+        }
+        if (m_seams.clock.now() > m_txEndTime) m_seams.port.SetStateRTS(false);
+    }
+    if (m_seams.clock.now() <= end) m_seams.clock.sleepUntil(end + 1);
+    Sending = false;
+    if (mType == mRQ10) {
+        m_seams.port.SetStateRTS(true);
+        m_seams.pump.WaitPumping(1);
+        m_seams.port.SetStateRTS(false);
+    }
+    txShown = false;
+    m_seams.view.indicatorsChanged();
+    m_seams.timer1.setEnabled(true);
+}
+
+void LinkEngine::scComm1CommError() {
+    m_receiver.markLineError();
+}
+
+void LinkEngine::scComm1AfterReceive(std::span<const std::uint8_t> buffer) {
+    ++Label9;
+    if (buffer.empty()) {
+        m_seams.view.indicatorsChanged();
+        return;
+    }
+    rxShown = true;
+    txShown = false;
+    m_seams.view.indicatorsChanged();
+    if (auto frame = m_receiver.ReceiveEvent(buffer, msg)) {
+        m_seams.view.frameReceived(*frame);
+        useFrame(*frame);
+        if (frame->inputOverflow) m_seams.port.ClearDeviceInput();
+    }
+}
+
+void LinkEngine::useFrame(const hart::ReceivedFrame& frame) {
+    msg.Data = frame.data;
+    msg.Id.Address = frame.address;
+    if (!frame.good() || frame.lineError) return;
+
+    const bool primary = msg.mt == hart::mtPrimary;
+    const hart::MessageDirection md = frame.md;
+    const bool endsOtherTurn = primary
+                                   ? (md == hart::mdToSecondary || md == hart::mdBurstToSecondary)
+                                   : (md == hart::mdToPrimary || md == hart::mdBurstToPrimary);
+    const bool toThisMaster = primary ? isToPrimary(md) : isToSecondary(md);
+
+    m_seams.timer1.setInterval(rolePollInterval());
+    if (endsOtherTurn && msg.DataToSend) Timer1Timer();
+    if (toThisMaster) {
+        m_seams.timer1.setEnabled(false);
+        m_seams.timer1.setInterval(TurnaroundInterval);
+        m_seams.timer1.setEnabled(true);
+    } else {
+        // Another master's turn: wait until the line has been quiet for a slave time-out and a
+        // poll interval, so a transaction that hears nothing more still retries and ends.
+        m_seams.timer1.setInterval(kSlaveTimeout + rolePollInterval());
+    }
+
+    const bool forThisMaster = primary
+                                   ? (md == hart::mdToPrimary || md == hart::mdBurstToPrimary ||
+                                      md == hart::mdBurstToSecondary)
+                                   : (md == hart::mdToSecondary || md == hart::mdBurstToSecondary ||
+                                      md == hart::mdBurstToPrimary);
+    if (forThisMaster && frame.command == msg.Command) acceptFrame(frame);
+}
+
+void LinkEngine::acceptFrame(const hart::ReceivedFrame& frame) {
+    if (hart::DecodeReply(msg, context()).templateApplied) {
+        PrimaryPollInterval = hart::kPrimaryPollInterval;
+        SecondaryPollInterval = hart::kSecondaryPollInterval;
+    }
+    const bool registryIndex = Regaddr >= 0 && Regaddr < kRegistrySize;
+    if (registryIndex && (msg.Command == 0 || msg.Command == 11 || msg.Command == 21)) {
+        hart::UniqueIdentifier& entry = registr[static_cast<std::size_t>(Regaddr)];
+        entry = msg.Id;
+        entry.Address = {static_cast<std::uint8_t>(msg.Id.MfrId & 0x3F), msg.Id.MfrDeviceType,
+                         msg.Id.DeviceIdNumberHi, msg.Id.DeviceIdNumberMid,
+                         msg.Id.DeviceIdNumberLo};
+        msg.Id = entry;
+    }
+    if (frame.md == hart::mdBurstToPrimary || frame.md == hart::mdBurstToSecondary) {
+        msg.sStatus += " ";
+        msg.sStatus += hart::kInBurstMode;
+    }
+    if (!msg.ReceivedDataValid || !registryIndex ||
+        registr[static_cast<std::size_t>(Regaddr)].Address != msg.Id.Address) {
+        return;
+    }
+    if (rs == rstPolling) {
+        // The device answered its re-identification: repeat the saved request at its address.
+        m_seams.view.setListLines(hart::ReplyLines(msg, Regaddr));
+        msg = msgStore;
+        msg.Id = registr[static_cast<std::size_t>(Regaddr)];
+        buildRequest(msg);
+        rs = rstRepeating;
+        msg.DataToSend = true;
+        m_seams.timer1.setEnabled(true);
+        NmbrSendTry = 0;
+        return;
+    }
+    const auto lines = hart::DeliveredReplyLines(msg, Regaddr, Label14);
+    m_seams.view.setListLines(lines);
+    m_seams.view.setItemLines(lines);
+    ++Label14;
+    Busy = false;
+    msg.DataToSend = false;
+    m_seams.timer1.setEnabled(false);
+    NmbrSendTry = 0;
+    rs = rstNone;
+}
+
+}  // namespace driver

@@ -1,0 +1,205 @@
+#pragma once
+
+// The link engine's surroundings in simulated time: a millisecond clock, window timers and a
+// message pump driven by one event queue, a serial port whose received bytes pile up while the
+// main thread is blocked and arrive in one batch afterwards (as the serial component delivers
+// them), and a view that records what the engine shows. A device on the line is a function that
+// answers request frames; its answer goes on the line byte by byte at 1200 baud.
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "driver/engine/EngineSeams.h"
+
+namespace testsupport {
+
+constexpr double kByteMs = 11.0 * 1000.0 / 1200.0;
+
+class SimulatedTime : public driver::EngineClock, public driver::MessagePump {
+  public:
+    std::uint64_t now() const override { return m_now; }
+    void sleepUntil(std::uint64_t tick) override { m_now = std::max(m_now, tick); }
+    bool WaitPumping(int ms) override {
+        if (ms > 0) runUntil(m_now + static_cast<std::uint64_t>(ms));
+        return false;
+    }
+
+    // Schedules fn at tick (it runs no earlier than the main thread is free again).
+    void post(std::uint64_t tick, std::function<void()> fn) {
+        m_events.emplace(std::make_pair(tick, m_seq++), std::move(fn));
+    }
+
+    // Runs events and timers in time order up to tick; time ends at tick.
+    void runUntil(std::uint64_t tick);
+    void runFor(std::uint64_t ms) { runUntil(m_now + ms); }
+
+    class Timer;
+    std::vector<Timer*> timers;
+
+  private:
+    std::uint64_t m_now = 10'000;
+    std::uint64_t m_seq = 0;
+    std::map<std::pair<std::uint64_t, std::uint64_t>, std::function<void()>> m_events;
+};
+
+class SimulatedTime::Timer : public driver::EngineTimer {
+  public:
+    explicit Timer(SimulatedTime& time) : m_time(time) { m_time.timers.push_back(this); }
+    ~Timer() override { std::erase(m_time.timers, this); }
+    void setEnabled(bool enabled) override {
+        if (enabled && !m_enabled) m_due = m_time.now() + static_cast<std::uint64_t>(m_interval);
+        m_enabled = enabled;
+    }
+    bool enabled() const override { return m_enabled; }
+    void setInterval(int ms) override {
+        m_interval = ms;
+        m_due = m_time.now() + static_cast<std::uint64_t>(ms);
+    }
+    int interval() const override { return m_interval; }
+    void setHandler(std::function<void()> handler) override { m_handler = std::move(handler); }
+
+    std::optional<std::uint64_t> due() const {
+        if (!m_enabled || m_interval <= 0) return std::nullopt;
+        return m_due;
+    }
+    void fire() {
+        m_due = m_time.now() + static_cast<std::uint64_t>(m_interval);
+        if (m_handler) m_handler();
+    }
+
+  private:
+    SimulatedTime& m_time;
+    bool m_enabled = false;
+    int m_interval = 0;
+    std::uint64_t m_due = 0;
+    std::function<void()> m_handler;
+};
+
+inline void SimulatedTime::runUntil(std::uint64_t tick) {
+    for (;;) {
+        Timer* nextTimer = nullptr;
+        std::uint64_t nextTimerDue = 0;
+        for (Timer* t : timers) {
+            if (auto due = t->due(); due && (!nextTimer || *due < nextTimerDue)) {
+                nextTimer = t;
+                nextTimerDue = *due;
+            }
+        }
+        const bool haveEvent = !m_events.empty() && m_events.begin()->first.first <= tick;
+        const bool haveTimer = nextTimer && nextTimerDue <= tick;
+        if (!haveEvent && !haveTimer) break;
+        if (haveEvent && (!haveTimer || m_events.begin()->first.first <= nextTimerDue)) {
+            auto node = m_events.extract(m_events.begin());
+            m_now = std::max(m_now, node.key().first);
+            node.mapped()();
+        } else {
+            m_now = std::max(m_now, nextTimerDue);
+            nextTimer->fire();
+        }
+    }
+    m_now = std::max(m_now, tick);
+}
+
+// A device's answer to one request: the bytes it puts on the line and its turnaround time.
+struct LineAnswer {
+    std::vector<std::uint8_t> bytes;
+    double turnaroundMs = 20;
+};
+using Device = std::function<std::optional<LineAnswer>(std::span<const std::uint8_t> request)>;
+
+class SimulatedPort : public driver::LinkPort {
+  public:
+    SimulatedPort(SimulatedTime& time, std::function<void(std::span<const std::uint8_t>)> deliver)
+        : m_time(time), m_deliver(std::move(deliver)) {}
+
+    Device device;
+    bool selected = true;
+    std::vector<std::vector<std::uint8_t>> sent;
+    std::vector<std::pair<std::uint64_t, bool>> rts;  // (tick, state)
+    int inputPurges = 0;
+
+    bool portSelected() const override { return selected; }
+    void SendString(std::span<const std::uint8_t> bytes) override {
+        sent.emplace_back(bytes.begin(), bytes.end());
+        const double start = static_cast<double>(m_time.now());
+        const double requestEnd = start + static_cast<double>(bytes.size()) * kByteMs;
+        if (!device) return;
+        if (auto answer = device(bytes)) {
+            putOnLine(answer->bytes, requestEnd + answer->turnaroundMs);
+        }
+    }
+    void SetStateRTS(bool on) override { rts.emplace_back(m_time.now(), on); }
+    void ClearDeviceInput() override {
+        ++inputPurges;
+        std::erase_if(m_line, [&](const auto& e) { return e.first.first <= m_time.now(); });
+    }
+
+    // Bytes that reach the port from the line, the first at startMs, one per character time.
+    void putOnLine(const std::vector<std::uint8_t>& bytes, double startMs) {
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            arrive(static_cast<std::uint64_t>(
+                       std::ceil(startMs + static_cast<double>(i + 1) * kByteMs)),
+                   {bytes[i]});
+        }
+    }
+    // Bytes that arrive together at tick.
+    void arrive(std::uint64_t tick, std::vector<std::uint8_t> bytes) {
+        for (std::uint8_t b : bytes)
+            m_line.emplace(std::make_pair(tick, m_seq++), b);
+        m_time.post(tick, [this] { deliverArrived(); });
+    }
+
+  private:
+    // The serial component reads everything waiting in the port in one batch; notices that pile
+    // up while the main thread is blocked find nothing more to read.
+    void deliverArrived() {
+        std::vector<std::uint8_t> batch;
+        while (!m_line.empty() && m_line.begin()->first.first <= m_time.now()) {
+            batch.push_back(m_line.begin()->second);
+            m_line.erase(m_line.begin());
+        }
+        if (!batch.empty()) m_deliver(batch);
+    }
+
+    SimulatedTime& m_time;
+    std::function<void(std::span<const std::uint8_t>)> m_deliver;
+    std::map<std::pair<std::uint64_t, std::uint64_t>, std::uint8_t> m_line;  // (tick, order)
+    std::uint64_t m_seq = 0;
+};
+
+class RecordingView : public driver::LinkView {
+  public:
+    std::vector<std::string> list;
+    std::vector<std::string> item;  // entries of the client item
+    int itemChanges = 0;
+
+    void setListLines(const std::vector<std::string>& lines) override { list = lines; }
+    void addListLines(const std::vector<std::string>& lines) override {
+        list.insert(list.end(), lines.begin(), lines.end());
+    }
+    void setItemText(const std::string& text) override {
+        item = {text};
+        ++itemChanges;
+    }
+    void setItemLines(const std::vector<std::string>& lines) override {
+        item = lines;
+        ++itemChanges;
+    }
+    // The item as a client reads it: every entry followed by CR LF.
+    std::string served() const {
+        std::string text;
+        for (const auto& e : item)
+            text += e + "\r\n";
+        return text;
+    }
+};
+
+}  // namespace testsupport
