@@ -1,5 +1,10 @@
 # Warnings are errors everywhere; the sanitizer build instruments every target (tests included).
 add_compile_options(-Wall -Wextra -Werror)
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    # g++ 12 reports std::string assignments as overlapping copies at -O2 (a false positive,
+    # fixed in g++ 13).
+    add_compile_options(-Wno-restrict)
+endif()
 
 if(HALVANE_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
@@ -14,3 +19,16 @@ function(halvane_add_test name)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
                          PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
+
+# Programs go to <build>/bin, with the table file TABEN.DDF beside them as the driver expects.
+set(HALVANE_BIN_DIR ${PROJECT_BINARY_DIR}/bin)
+configure_file(${PROJECT_SOURCE_DIR}/data/TABEN.DDF ${HALVANE_BIN_DIR}/TABEN.DDF COPYONLY)
+function(halvane_program target)
+    set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${HALVANE_BIN_DIR})
+    install(TARGETS ${target} RUNTIME DESTINATION bin)
+endfunction()
+install(FILES ${PROJECT_SOURCE_DIR}/data/TABEN.DDF DESTINATION share/halvane)
+if(HALVANE_FUZZ)
+    # Coverage for libFuzzer in every library the fuzz targets link.
+    add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
