@@ -1,0 +1,128 @@
+#include "driver/command/CommandInterface.h"
+
+#include <array>
+#include <cctype>
+#include <optional>
+
+#include "driver/command/CommandLine.h"
+#include "platform/text/IntegerText.h"
+
+namespace driver {
+
+namespace {
+
+constexpr std::string_view kLongAddressCommand = "SET LONGADR:";
+constexpr int kLastPort = 20;
+
+std::string upperAsciiLetters(std::string text) {
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return text;
+}
+
+}  // namespace
+
+CommandInterface::CommandInterface(LinkEngine& engine, LinkView& item, EngineTimer& busyTimer,
+                                   DriverControl& control)
+    : m_engine(engine), m_item(item), m_busyTimer(busyTimer), m_control(control) {
+    m_busyTimer.setEnabled(false);
+    m_busyTimer.setInterval(1);
+    m_busyTimer.setHandler([this] { TimerBusyMessageTimer(); });
+}
+
+void CommandInterface::DdeHartServerExecuteMacro(const std::vector<std::string>& lines) {
+    if (m_engine.Busy) {
+        // Only the exact terminate line gets through while a transaction runs.
+        if (lines.size() == 1 && (lines[0] == "TERMINATE" || lines[0] == "terminate")) {
+            m_control.terminateDriver();
+        }
+        return;
+    }
+    if (m_engine.receiver().RxPos() > 1) m_engine.DropReceived(m_engine.receiver().RxPos() - 1);
+    if (lines.empty()) return;
+    m_engine.Busy = true;
+
+    std::string control;
+    std::string commandText;
+    for (const std::string& line : lines) {
+        control += line;
+        commandText += line + "\r\n";
+    }
+    applyControl(upperAsciiLetters(control));
+    m_busyTimer.setEnabled(true);
+    m_control.setCommandText(commandText);
+    if (StatusMessage == 0) RunCommandLine(m_engine, commandText);
+}
+
+void CommandInterface::applyControl(std::string_view control) {
+    if (control == "STATUS") {
+        StatusMessage = 1;
+    } else if (control == "TERMINATE") {
+        m_control.terminateDriver();
+    } else if (control == "SET PRIMARY" || control == "SET SECONDARY") {
+        m_engine.msg.mt = control == "SET PRIMARY" ? hart::mtPrimary : hart::mtSecondary;
+        StatusMessage = 1;
+    } else if (control == "SET RQ-10" || control == "SET RQ-20") {
+        m_engine.mType = control == "SET RQ-20" ? mRQ20 : mRQ10;
+        StatusMessage = 1;
+    } else if (control == "SET PRECISION 6" || control == "SET PRECISION 9") {
+        m_engine.FloatPrecision = control.back() - '0';
+        StatusMessage = 1;
+    } else if (control.starts_with(kLongAddressCommand)) {
+        // Answered by the parser, which refuses the text: "Command Error!".
+        setLongAddress(control);
+    } else if (control.starts_with("SET COM")) {
+        auto number = platform::parseInteger(control.substr(7));
+        if (number && *number >= 1 && *number <= kLastPort &&
+            control == "SET COM" + std::to_string(*number)) {
+            m_control.changePort(*number);
+            StatusMessage = 1;
+        }
+    }
+}
+
+bool CommandInterface::setLongAddress(std::string_view control) {
+    // Five numbers at fixed places: positions 13-15, 17-19, 21-23, 25-27, 29-31 (1-based), any
+    // separator between them. A field that does not read counts as 0; a number above 255
+    // refuses the whole command.
+    std::array<std::uint8_t, 5> address{};
+    for (std::size_t k = 0; k < address.size(); ++k) {
+        const std::size_t start = 12 + 4 * k;
+        std::string_view field = start < control.size() ? control.substr(start, 3) : "";
+        auto value = platform::parseInteger(field);
+        int number = value.value_or(0);
+        if (number < 0 || number > 255) return false;
+        address[k] = static_cast<std::uint8_t>(number);
+    }
+    address[0] &= 0x3F;
+    if (m_engine.Regaddr >= 0 && m_engine.Regaddr < kRegistrySize) {
+        m_engine.registr[static_cast<std::size_t>(m_engine.Regaddr)].Address = address;
+    }
+    return true;
+}
+
+std::string CommandInterface::modemText() const {
+    return m_engine.mType == mRQ20 ? texts.modemRQ20 : std::string();
+}
+
+std::string CommandInterface::statusText() const {
+    const std::string master =
+        m_engine.msg.mt == hart::mtPrimary ? texts.primaryMaster : texts.secondaryMaster;
+    return m_control.portText() + "\r\n\r\n" + modemText() + "\r\n" + master + "\r\n" +
+           std::to_string(m_engine.FloatPrecision) + " digits";
+}
+
+void CommandInterface::TimerBusyMessageTimer() {
+    if (StatusMessage == 0) {
+        m_item.setItemText(texts.busy);
+    } else {
+        m_item.setItemText(statusText());
+        m_engine.Busy = false;
+        m_control.statusReported(modemText(), m_engine.msg.mt);
+    }
+    StatusMessage = 0;
+    m_busyTimer.setEnabled(false);
+}
+
+}  // namespace driver
