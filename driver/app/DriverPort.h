@@ -1,0 +1,46 @@
+#pragma once
+
+// The serial port as the driver program uses it: open by port number, close, the modem lines
+// (DTR to power and detect the modem, DSR as its answer, RTS to key it), sending and purging.
+// SerialDriverPort binds it to the serial component; tests put a fake in its place so that the
+// start-up scan and the modem check run without hardware. Main thread only.
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+
+namespace driver {
+
+class DriverPort {
+  public:
+    virtual ~DriverPort() = default;
+
+    // Closes an open port and opens port COM`number`. Throws serial::PortError (with the system
+    // error) or another std::exception when the port cannot be opened; the port is then closed.
+    virtual void open(int number) = 0;
+    // Closes the port (nothing when closed). Throws when the system refuses.
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+    // The number of the last port opened or tried.
+    virtual int number() const = 0;
+    // The device the last open tried ("/dev/ttyUSB0"); empty when the name resolved to none.
+    virtual std::string devicePath() const = 0;
+
+    virtual void SetStateDTR(bool on) = 0;
+    virtual void SetStateRTS(bool on) = 0;
+    // DSR is on (false when the port is closed or has no modem lines).
+    virtual bool dsr() const = 0;
+
+    // Returns once every byte has been handed to the port; a failure is reported through
+    // onLineError.
+    virtual void SendString(std::span<const std::uint8_t> bytes) = 0;
+    virtual void ClearDeviceInput() = 0;
+
+    // Received bytes, in order, each once; and line or write errors. Both arrive on the main
+    // thread from its event loop.
+    std::function<void(std::span<const std::uint8_t>)> onReceived;
+    std::function<void()> onLineError;
+};
+
+}  // namespace driver

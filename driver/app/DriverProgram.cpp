@@ -1,0 +1,210 @@
+#include "driver/app/DriverProgram.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QLocale>
+#include <QSessionManager>
+#include <cstdio>
+#include <system_error>
+
+#include "driver/app/DriverSettings.h"
+#include "driver/app/HalvaneForm.h"
+#include "driver/app/PreciseClock.h"
+#include "driver/app/QtMessagePump.h"
+#include "driver/app/QtUserDialogs.h"
+#include "driver/app/SerialDriverPort.h"
+#include "driver/app/SingleInstance.h"
+#include "driver/app/TerminationSignals.h"
+#include "hart/CodeTables.h"
+#include "platform/channel/ChannelProtocol.h"
+#include "platform/channel/ConversationServer.h"
+#include "platform/folders/Folders.h"
+#include "platform/ini/IniFile.h"
+
+#ifndef HALVANE_VERSION
+#define HALVANE_VERSION "0.0.0"
+#endif
+
+namespace driver {
+
+namespace {
+
+constexpr const char* kAlreadyInMemory = "Halvane is already in memory!";
+constexpr const char* kTableFileName = "TABEN.DDF";
+
+void printError(const std::string& text) {
+    std::fprintf(stderr, "Halvane: %s\n", text.c_str());
+    std::fflush(stderr);
+}
+
+// A start-up failure: on the standard error stream always, and in a message box when someone
+// can see it.
+void reportStartFailure(QtUserDialogs& dialogs, const std::string& text) {
+    printError(text);
+    if (dialogs.interactive()) dialogs.errorMessage(text);
+}
+
+platform::UserLocale systemUserLocale() {
+    const QLocale system = QLocale::system();
+    platform::UserLocale locale;
+    const QString point = system.decimalPoint();
+    if (point.size() == 1 && point.at(0).unicode() < 0x80) {
+        locale.decimalSeparator = point.at(0).toLatin1();
+    }
+    locale.shortDateFormat = system.dateFormat(QLocale::ShortFormat).toStdString();
+    return locale;
+}
+
+}  // namespace
+
+ParsedOptions parseProgramOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "HART master driver: runs HART transactions on a serial port with a HART modem and "
+        "serves other programs through the conversation channel (docs/halvane.md)."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Shows this help and ends."));
+    const QCommandLineOption version(QStringLiteral("version"),
+                                     QStringLiteral("Shows the version and ends."));
+    const QCommandLineOption settingsDir(
+        QStringLiteral("settings-dir"),
+        QStringLiteral("Keeps ZODUVIR.INI in DIR instead of the shared settings folder."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption show(QStringLiteral("show"),
+                                  QStringLiteral("Shows the window at start."));
+    parser.addOptions({help, version, settingsDir, show});
+
+    ParsedOptions parsed;
+    if (!parser.parse(arguments)) {
+        parsed.exitCode = 2;
+        parsed.errorText = parser.errorText().toStdString() + "\nTry 'Halvane --help'.";
+        return parsed;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        parsed.exitCode = 2;
+        parsed.errorText = "Unexpected argument '" +
+                           parser.positionalArguments().first().toStdString() +
+                           "'.\nTry 'Halvane --help'.";
+        return parsed;
+    }
+    if (parser.isSet(help)) {
+        parsed.exitCode = 0;
+        parsed.output = parser.helpText().toStdString();
+        return parsed;
+    }
+    if (parser.isSet(version)) {
+        parsed.exitCode = 0;
+        parsed.output = std::string("Halvane ") + HALVANE_VERSION + "\n";
+        return parsed;
+    }
+    if (parser.isSet(settingsDir)) {
+        const QString dir = parser.value(settingsDir);
+        if (dir.isEmpty()) {
+            parsed.exitCode = 2;
+            parsed.errorText = "--settings-dir needs a folder.";
+            return parsed;
+        }
+        parsed.options.settingsDir = std::filesystem::path(dir.toStdString());
+    }
+    parsed.options.show = parser.isSet(show);
+    return parsed;
+}
+
+std::filesystem::path tableFilePath(const std::filesystem::path& programFolder) {
+    const std::filesystem::path beside = programFolder / kTableFileName;
+    const std::filesystem::path installed =
+        programFolder / ".." / "share" / "halvane" / kTableFileName;
+    std::error_code ec;
+    if (!std::filesystem::exists(beside, ec) && std::filesystem::exists(installed, ec)) {
+        return installed.lexically_normal();
+    }
+    return beside;
+}
+
+int runDriver(const ProgramOptions& options) {
+    QtUserDialogs dialogs;
+
+    std::filesystem::path lockFile;
+    try {
+        lockFile = SingleInstance::defaultLockFile();
+    } catch (const std::exception& e) {
+        reportStartFailure(dialogs, e.what());
+        return 1;
+    }
+    SingleInstance instance(lockFile);
+    switch (instance.acquire()) {
+        case SingleInstance::Outcome::Acquired:
+            break;
+        case SingleInstance::Outcome::AlreadyRunning:
+            reportStartFailure(dialogs, kAlreadyInMemory);
+            return 1;
+        case SingleInstance::Outcome::Failed:
+            reportStartFailure(dialogs, instance.errorString());
+            return 1;
+    }
+
+    std::filesystem::path settingsFolder;
+    try {
+        settingsFolder =
+            options.settingsDir ? *options.settingsDir : platform::sharedSettingsFolder();
+    } catch (const std::exception& e) {
+        reportStartFailure(dialogs, e.what());
+        return 1;
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(settingsFolder, ec);
+    if (ec) {
+        reportStartFailure(dialogs, "Cannot create the settings folder " + settingsFolder.string() +
+                                        ": " + ec.message() + ".");
+        return 1;
+    }
+    platform::IniFile settings(settingsFolder / kSettingsFileName);
+
+    const std::filesystem::path tableFile =
+        tableFilePath(QCoreApplication::applicationDirPath().toStdString());
+    if (!std::filesystem::exists(tableFile, ec)) {
+        printError("The table file " + tableFile.string() +
+                   " is missing; code names show as numbers. Reinstall the program.");
+    }
+    hart::CodeTables tables(tableFile);
+
+    SerialDriverPort port(settings.path());
+    port.setExceptionPresenter([&dialogs](const std::string& text) { dialogs.errorMessage(text); });
+    platform::channel::ConversationServer server{std::string(platform::channel::kServiceName),
+                                                 std::string(platform::channel::kTopicName)};
+    PreciseClock clock;
+    QtMessagePump pump;
+
+    THalvaneForm form({settings, tables, port, dialogs, server, clock, pump});
+    form.engine().setLocale(systemUserLocale());
+
+    TerminationSignals terminationSignals;
+    if (!terminationSignals.isActive()) {
+        printError("Cannot catch termination signals (" +
+                   terminationSignals.errorString().toStdString() +
+                   "); ending the session may not release the port cleanly.");
+    }
+    QObject::connect(&terminationSignals, &TerminationSignals::received, &form,
+                     &THalvaneForm::endSession);
+#ifndef QT_NO_SESSIONMANAGER
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &form,
+                     [&form](QSessionManager&) { form.WMQueryEndSession(); });
+#endif
+
+    form.FormCreate();
+    if (pump.terminating()) return pump.exitCode();
+
+    if (!server.listen()) {
+        reportStartFailure(dialogs,
+                           "Other programs cannot reach the driver: " + server.errorString());
+        return 1;
+    }
+
+    if (options.show || (!form.trayAvailable() && dialogs.interactive())) {
+        form.ShowPanel1Click();
+    }
+    const int code = QApplication::exec();
+    return pump.terminating() ? pump.exitCode() : code;
+}
+
+}  // namespace driver

@@ -1,0 +1,34 @@
+#include "driver/app/DriverSettings.h"
+
+namespace driver {
+
+namespace {
+
+constexpr const char* kSection = "SerialPort";
+constexpr int kHighestStoredPort = 10;
+
+}  // namespace
+
+DriverSettings readDriverSettings(const platform::IniFile& file) {
+    DriverSettings s;
+    s.language = file.readString("ZodUvir", "Language", s.language);
+    s.modemDetection = file.readBool(kSection, "ModemDetection", s.modemDetection);
+    s.master = file.readInteger(kSection, "Master", s.master);
+    const int com = file.readInteger(kSection, "COM", 0);
+    s.com = com < 0 || com > kHighestStoredPort ? 0 : com;
+    return s;
+}
+
+bool writeModemDetection(platform::IniFile& file, bool on) {
+    return file.writeBool(kSection, "ModemDetection", on);
+}
+
+bool writeMaster(platform::IniFile& file, int index) {
+    return file.writeInteger(kSection, "Master", index);
+}
+
+bool writeComPort(platform::IniFile& file, int number) {
+    return file.writeInteger(kSection, "COM", number);
+}
+
+}  // namespace driver

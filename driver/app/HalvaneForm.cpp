@@ -1,0 +1,568 @@
+#include "driver/app/HalvaneForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <QThread>
+#include <QToolButton>
+
+#include "driver/app/DriverIcon.h"
+#include "driver/app/DriverSettings.h"
+#include "driver/app/LinkTrace.h"
+#include "driver/app/ModemDetection.h"
+#include "driver/app/PortProblem.h"
+#include "driver/app/QtUserDialogs.h"
+#include "driver/command/CommandLine.h"
+#include "platform/channel/ConversationServer.h"
+
+#ifndef HALVANE_VERSION
+#define HALVANE_VERSION "0.0.0"
+#endif
+
+namespace driver {
+
+namespace {
+
+constexpr const char* kNoModemConnected = "No HART Modem Connected!";
+constexpr const char* kNoModemDetected =
+    "No HART Modem Detected!\r\nDo you really want to use this port?";
+constexpr const char* kReallyExit =
+    "Do You really want to exit Halvane?\r\nIt disallows to other programs to communicate with "
+    "HART devices!";
+constexpr int kRepeatInterval = 1000;
+constexpr unsigned long kClosePauseMs = 100;
+
+QString latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string oneByte(const QString& text) {
+    const QByteArray bytes = text.toLatin1();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+QLabel* label(QWidget* parent, const QString& text, int x, int y, int w, int h) {
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(x, y, w, h);
+    return l;
+}
+
+}  // namespace
+
+THalvaneForm::THalvaneForm(FormContext context, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_context(context) {
+    m_engine = std::make_unique<LinkEngine>(
+        LinkEngine::Seams{m_context.clock, m_timer1, m_context.pump, *this, *this},
+        m_context.tables);
+    m_commands = std::make_unique<CommandInterface>(*m_engine, *this, m_timerBusyMessage, *this);
+
+    m_context.port.onReceived = [this](std::span<const std::uint8_t> bytes) {
+        m_engine->scComm1AfterReceive(bytes);
+    };
+    m_context.port.onLineError = [this] { m_engine->scComm1CommError(); };
+    connect(&m_context.server, &platform::channel::ConversationServer::executed, this,
+            [this](const std::vector<std::string>& lines) {
+                m_commands->DdeHartServerExecuteMacro(lines);
+            });
+
+    setWindowTitle(QStringLiteral("Halvane"));
+    setWindowIcon(driverIcon());
+    createControls();
+    createTrayIcon();
+
+    Timer2.setInterval(kRepeatInterval);
+    connect(&Timer2, &QTimer::timeout, this, &THalvaneForm::Timer2Timer);
+    Timer2.start();
+}
+
+THalvaneForm::~THalvaneForm() {
+    // The port outlives the window: its events must no longer reach the engine.
+    m_context.port.onReceived = nullptr;
+    m_context.port.onLineError = nullptr;
+}
+
+void THalvaneForm::createControls() {
+    // Left panel: what the driver is and which port and role it uses.
+    titleLabel = label(this, QStringLiteral("Halvane"), 12, 6, 180, 34);
+    QFont titleFont = titleLabel->font();
+    titleFont.setPointSize(20);
+    titleFont.setBold(true);
+    titleLabel->setFont(titleFont);
+    subtitleLabel = label(this, QStringLiteral("with DDE interface"), 12, 40, 180, 16);
+    versionLabel = label(this, QStringLiteral("version %1").arg(QLatin1String(HALVANE_VERSION)), 12,
+                         56, 180, 16);
+
+    cMasterType = new QComboBox(this);
+    cMasterType->addItems({QStringLiteral("Primary Master"), QStringLiteral("Secondary Master")});
+    cMasterType->setGeometry(12, 84, 177, 24);
+    connect(cMasterType, &QComboBox::activated, this, &THalvaneForm::cMasterTypeChange);
+
+    UsedPort = new QComboBox(this);
+    UsedPort->addItem(QStringLiteral("none"));
+    for (int n = 1; n <= kLastPortNumber; ++n)
+        UsedPort->addItem(QStringLiteral("COM%1").arg(n));
+    UsedPort->setGeometry(12, 116, 177, 24);
+    connect(UsedPort, &QComboBox::activated, this, &THalvaneForm::UsedPortChange);
+
+    Label12 = label(this, QStringLiteral("Port Status:"), 12, 150, 80, 18);
+    Label4 = label(this, QStringLiteral("Tx"), 100, 150, 24, 18);
+    Label8 = label(this, QStringLiteral("Rx"), 130, 150, 24, 18);
+    for (QLabel* indicator : {Label4, Label8}) {
+        QFont bold = indicator->font();
+        bold.setBold(true);
+        indicator->setFont(bold);
+        indicator->hide();
+    }
+
+    noTrayNote = label(this,
+                       QStringLiteral("No notification area: closing minimises this window. "
+                                      "Right-click it for \"Close Halvane\"."),
+                       12, 176, 177, 52);
+    noTrayNote->setWordWrap(true);
+    noTrayNote->hide();
+
+    panelToggle = new QToolButton(this);
+    panelToggle->setGeometry(157, 236, 32, 22);
+    panelToggle->setToolTip(QStringLiteral("Manual commands"));
+    connect(panelToggle, &QToolButton::clicked, this,
+            [this] { setManualPanelVisible(!manualPanelVisible()); });
+
+    // Right panel: the manual command panel. Its left edge is Label10's.
+    Label10 = label(this, QString(), 201, 8, 120, 18);
+    CheckBox1 = new QCheckBox(QStringLiteral("Odesilat dokola"), this);
+    CheckBox1->setGeometry(340, 8, 240, 20);
+    Command = new QLineEdit(QStringLiteral("0"), this);
+    Command->setGeometry(201, 34, 270, 24);
+    Button1 = new QPushButton(QStringLiteral("Send Command"), this);
+    Button1->setGeometry(480, 34, 106, 24);
+    Button1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, &THalvaneForm::Button1Click);
+    ListBox1 = new QListWidget(this);
+    ListBox1->setGeometry(201, 66, 385, 164);
+    Label1 = label(this, QString::number(m_engine->Label1), 201, 238, 80, 18);
+    Label9 = label(this, QString::number(m_engine->Label9), 300, 238, 80, 18);
+    Label14 = label(this, QString::number(m_engine->Label14), 400, 238, 80, 18);
+    Label1->setToolTip(QStringLiteral("Frames sent"));
+    Label9->setToolTip(QStringLiteral("Receive events"));
+    Label14->setToolTip(QStringLiteral("Replies delivered"));
+
+    // Escape closes (hides) the window and Enter sends the command, from every control.
+    for (QObject* o :
+         std::initializer_list<QObject*>{this, Button1, Command, ListBox1, cMasterType, UsedPort})
+        o->installEventFilter(this);
+
+    // The tray menu, also offered on the window itself (the only way to it without a tray).
+    PopupMenu1 = new QMenu(this);
+    ShowPanel1 = PopupMenu1->addAction(QStringLiteral("Show Panel"));
+    ExitHalvane1 = PopupMenu1->addAction(QStringLiteral("Close Halvane"));
+    connect(ShowPanel1, &QAction::triggered, this, &THalvaneForm::ShowPanel1Click);
+    connect(ExitHalvane1, &QAction::triggered, this, &THalvaneForm::ExitHalvane1Click);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenu1->popup(mapToGlobal(at)); });
+
+    setManualPanelVisible(false);
+}
+
+void THalvaneForm::createTrayIcon() {
+    m_trayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
+    if (m_trayAvailable) {
+        TrayIcon1 = new QSystemTrayIcon(driverIcon(), this);
+        TrayIcon1->setToolTip(QStringLiteral("Halvane"));
+        TrayIcon1->setContextMenu(PopupMenu1);
+        connect(
+            TrayIcon1, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
+                    ShowPanel1Click();
+                }
+            });
+        TrayIcon1->show();
+    }
+    setTrayAvailable(m_trayAvailable);
+}
+
+void THalvaneForm::setTrayAvailable(bool available) {
+    m_trayAvailable = available;
+    noTrayNote->setVisible(!available);
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowMinimizeButtonHint, !available);
+    if (flags != windowFlags()) {
+        const bool shown = isVisible();
+        setWindowFlags(flags);
+        if (shown) show();
+    }
+}
+
+void THalvaneForm::setManualPanelVisible(bool visible) {
+    const int width = visible ? kDesignWidth : Label10->x();
+    setFixedSize(width, kDesignHeight);
+    panelToggle->setText(visible ? QStringLiteral("<<") : QStringLiteral(">>"));
+}
+
+bool THalvaneForm::manualPanelVisible() const {
+    return width() > Label10->x();
+}
+
+// ---- Start-up -----------------------------------------------------------------------------
+
+void THalvaneForm::FormCreate() {
+    HideOnly = true;
+    m_commands->StatusMessage = 0;
+    m_engine->Sending = false;
+    m_engine->mType = mRQ10;
+    m_engine->msg.DataToSend = false;
+
+    // The language module is chosen from "Language"; the built-in texts are English.
+    const DriverSettings settings = readDriverSettings(m_context.settings);
+    setManualPanelVisible(false);
+
+    cMasterType->setCurrentIndex(settings.master == 0 ? 0 : 1);
+    m_engine->msg.mt = settings.master == 0 ? hart::mtPrimary : hart::mtSecondary;
+    selectPort(settings.com);
+
+    // Until the first reply tells, the identity is unknown.
+    hart::UniqueIdentifier& id = m_engine->msg.Id;
+    id.MfrId = id.MfrDeviceType = 0xFF;
+    id.DeviceIdNumberHi = id.DeviceIdNumberMid = id.DeviceIdNumberLo = 0xFF;
+    m_timer1.setInterval(m_engine->rolePollInterval());
+
+    if (portSelected()) {
+        if (!openPort(settings.com)) {
+            selectPort(0);
+        } else if (!settings.modemDetection) {
+            m_engine->mType = mRQ20;  // the user chose this port without a modem
+        } else if (DetectModem()) {
+            m_engine->mType = mRQ20;
+        } else {
+            selectPort(0);
+        }
+    }
+    if (m_context.pump.terminating()) return;
+
+    if (!portSelected()) scanPorts();
+    if (m_context.pump.terminating()) return;
+
+    if (!portSelected()) {
+        showWindow();
+        m_context.dialogs.errorMessage(kNoModemConnected);
+        closePortQuietly();
+    } else {
+        m_context.port.SetStateDTR(true);
+        m_context.port.SetStateRTS(false);
+    }
+    showModemText();
+}
+
+void THalvaneForm::scanPorts() {
+    // Every port is tried, so the last one with a modem is chosen.
+    int chosen = 0;
+    for (int n = 1; n <= kLastPortNumber; ++n) {
+        if (!openPort(n)) continue;
+        if (DetectModem()) {
+            m_engine->mType = mRQ20;
+            selectPort(n);
+            writeComPort(m_context.settings, n);
+            chosen = n;
+        }
+        if (m_context.pump.terminating()) return;
+    }
+    // The scan went on past the chosen port: open it again.
+    if (chosen != 0 && !(m_context.port.isOpen() && m_context.port.number() == chosen)) {
+        if (!openPort(chosen)) selectPort(0);
+    }
+}
+
+bool THalvaneForm::openPort(int number, std::string* problem) {
+    try {
+        m_context.port.open(number);
+        return m_context.port.isOpen();
+    } catch (const std::exception& e) {
+        if (problem) {
+            *problem = portProblemText(
+                {number, m_context.port.devicePath(), m_context.settings.path()}, e);
+        }
+    } catch (...) {
+        if (problem) *problem = kPortCannotBeUsed;
+    }
+    return false;
+}
+
+void THalvaneForm::closePortQuietly() {
+    try {
+        m_context.port.close();
+    } catch (...) {
+        // Nothing more can be done about a port that will not close.
+    }
+}
+
+bool THalvaneForm::DetectModem() {
+    m_engine->Busy = false;
+    return driver::DetectModem(m_context.port, m_context.pump);
+}
+
+void THalvaneForm::selectPort(int number) {
+    QSignalBlocker block(UsedPort);
+    UsedPort->setCurrentIndex(number >= 0 && number <= kLastPortNumber ? number : 0);
+}
+
+void THalvaneForm::showModemText() {
+    Label10->setText(latin1(m_commands->modemText()));
+}
+
+// ---- The lists and the manual panel -------------------------------------------------------
+
+void THalvaneForm::UsedPortChange() {
+    const int number = UsedPort->currentIndex();
+    if (number <= 0) {
+        closePortQuietly();
+        return;
+    }
+    std::string problem = kPortCannotBeUsed;
+    if (!openPort(number, &problem)) {
+        m_context.dialogs.errorMessage(problem);
+        selectPort(0);
+        return;
+    }
+    if (DetectModem()) {
+        m_engine->mType = mRQ20;
+        writeModemDetection(m_context.settings, true);
+        writeComPort(m_context.settings, number);
+    } else if (m_context.pump.terminating()) {
+        return;
+    } else if (m_context.dialogs.askYesNo(kNoModemDetected) == Answer::Yes) {
+        m_engine->mType = mRQ20;
+        writeModemDetection(m_context.settings, false);
+        writeComPort(m_context.settings, number);
+    } else {
+        selectPort(0);
+        closePortQuietly();
+    }
+    showModemText();
+}
+
+void THalvaneForm::cMasterTypeChange() {
+    const int index = cMasterType->currentIndex();
+    m_engine->msg.mt = index == 0 ? hart::mtPrimary : hart::mtSecondary;
+    writeMaster(m_context.settings, index);
+}
+
+void THalvaneForm::Button1Click() {
+    ListBox1->clear();
+    RunCommandLine(*m_engine, oneByte(Command->text()));
+}
+
+void THalvaneForm::Timer2Timer() {
+    if (CheckBox1->isChecked()) Button1Click();
+}
+
+// ---- Showing, hiding and ending -----------------------------------------------------------
+
+void THalvaneForm::showWindow() {
+    if (!m_centred) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            move(screen->availableGeometry().center() - rect().center());
+        }
+        m_centred = true;
+    }
+    showNormal();
+    repaint();
+    if (!isHeadlessPlatform()) {  // nothing to bring to the front there
+        raise();
+        activateWindow();
+    }
+}
+
+void THalvaneForm::ShowPanel1Click() {
+    // Someone uses the desktop: a session end that was asked about did not happen.
+    HideOnly = true;
+    showWindow();
+}
+
+void THalvaneForm::ExitHalvane1Click() {
+    HideOnly = m_context.dialogs.askYesNoCancel(kReallyExit) != Answer::Yes;
+    closeWindow();
+}
+
+void THalvaneForm::WMQueryEndSession() {
+    HideOnly = false;
+}
+
+void THalvaneForm::endSession() {
+    HideOnly = false;
+    closeWindow();
+}
+
+void THalvaneForm::closeWindow() {
+    if (FormCloseQuery()) FormClose();
+}
+
+void THalvaneForm::closeEvent(QCloseEvent* event) {
+    if (FormCloseQuery()) {
+        event->accept();
+        FormClose();
+    } else {
+        event->ignore();
+    }
+}
+
+bool THalvaneForm::FormCloseQuery() {
+    const bool mayClose = !HideOnly || m_closed;
+    if (isVisible()) {
+        // Without a notification area a hidden window could never be reached again.
+        if (mayClose || m_trayAvailable) {
+            hide();
+        } else {
+            showMinimized();
+        }
+    }
+    return mayClose;
+}
+
+void THalvaneForm::FormClose() {
+    if (m_closed) return;
+    m_closed = true;
+    m_timer1.setEnabled(false);
+    Timer2.stop();
+    m_timerBusyMessage.setEnabled(false);
+    if (TrayIcon1) TrayIcon1->hide();
+    QCoreApplication::processEvents();
+    if (m_context.port.isOpen()) {
+        // Let the last frame leave the line before the port goes.
+        QThread::msleep(kClosePauseMs);
+        try {
+            m_context.port.close();
+        } catch (...) {
+            QThread::msleep(kClosePauseMs);
+            closePortQuietly();
+        }
+    }
+    m_context.pump.requestQuit(0);
+}
+
+void THalvaneForm::FormKeyDown(int key) {
+    if (key == Qt::Key_Escape) closeWindow();
+}
+
+bool THalvaneForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Escape) {
+            FormKeyDown(key);
+            return true;
+        }
+        // Send Command is the default button: Enter anywhere in the window presses it.
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            Button1Click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- The engine's port and view -----------------------------------------------------------
+
+bool THalvaneForm::portSelected() const {
+    return UsedPort->currentIndex() > 0;
+}
+
+void THalvaneForm::SendString(std::span<const std::uint8_t> bytes) {
+    qCDebug(lcLink).noquote() << "sent " << hexBytes(bytes);
+    m_context.port.SendString(bytes);
+}
+
+void THalvaneForm::SetStateRTS(bool on) {
+    m_context.port.SetStateRTS(on);
+}
+
+void THalvaneForm::ClearDeviceInput() {
+    m_context.port.ClearDeviceInput();
+}
+
+void THalvaneForm::setListLines(const std::vector<std::string>& lines) {
+    ListBox1->clear();
+    addListLines(lines);
+}
+
+void THalvaneForm::addListLines(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines)
+        ListBox1->addItem(latin1(line));
+}
+
+void THalvaneForm::setItemText(const std::string& text) {
+    m_context.server.setItemText(text);
+}
+
+void THalvaneForm::setItemLines(const std::vector<std::string>& lines) {
+    m_context.server.setItemLines(lines);
+}
+
+void THalvaneForm::indicatorsChanged() {
+    Label1->setText(QString::number(m_engine->Label1));
+    Label9->setText(QString::number(m_engine->Label9));
+    Label14->setText(QString::number(m_engine->Label14));
+    Label4->setVisible(m_engine->txShown);
+    Label8->setVisible(m_engine->rxShown);
+    // The engine may block the main thread next (the after-send wait): paint now.
+    if (isVisible()) repaint();
+}
+
+void THalvaneForm::frameReceived(const hart::ReceivedFrame& frame) {
+    qCDebug(lcLink).noquote() << "heard" << hexBytes(frame.bytes) << (frame.good() ? "" : "(bad)");
+}
+
+// ---- What a client's execute does ---------------------------------------------------------
+
+void THalvaneForm::terminateDriver() {
+    m_timer1.setEnabled(false);
+    QThread::msleep(kClosePauseMs);
+    QCoreApplication::processEvents();
+    try {
+        m_context.port.close();
+    } catch (...) {
+        QCoreApplication::processEvents();
+        return;
+    }
+    HideOnly = false;
+    FormClose();
+}
+
+void THalvaneForm::changePort(int number) {
+    selectPort(0);
+    closePortQuietly();
+    if (!openPort(number)) return;  // a failed open is not reported to the client
+    if (DetectModem()) {
+        selectPort(number);
+        m_engine->mType = mRQ20;
+    }
+}
+
+std::string THalvaneForm::portText() const {
+    return oneByte(UsedPort->currentText());
+}
+
+void THalvaneForm::setCommandText(const std::string& text) {
+    Command->setText(latin1(text));
+    // A command line starts a transaction whose reply replaces the list; a control command
+    // (answered with the status text) leaves the list as it is.
+    if (m_commands->StatusMessage == 0) ListBox1->clear();
+}
+
+void THalvaneForm::statusReported(const std::string& modemText, hart::MasterType master) {
+    Label10->setText(latin1(modemText));
+    cMasterType->setCurrentIndex(master == hart::mtPrimary ? 0 : 1);
+}
+
+}  // namespace driver

@@ -1,0 +1,21 @@
+#include "driver/app/ModemDetection.h"
+
+namespace driver {
+
+namespace {
+
+constexpr int kSettleMs = 10;
+
+}  // namespace
+
+bool DetectModem(DriverPort& port, MessagePump& pump) {
+    bool answered = true;
+    for (const bool dtr : {true, false, true}) {
+        port.SetStateDTR(dtr);
+        if (pump.WaitPumping(kSettleMs)) return false;
+        if (port.dsr() != dtr) answered = false;
+    }
+    return answered;
+}
+
+}  // namespace driver

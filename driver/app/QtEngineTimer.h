@@ -1,0 +1,38 @@
+#pragma once
+
+// A window timer over QTimer, with the semantics the engine relies on: an interval of 0 never
+// fires, writing the interval of an enabled timer restarts its count, and enabling a timer that
+// is already enabled leaves its count alone. Main thread only.
+
+#include <QTimer>
+#include <functional>
+
+#include "driver/engine/EngineSeams.h"
+
+namespace driver {
+
+class QtEngineTimer final : public EngineTimer {
+  public:
+    QtEngineTimer();
+
+    void setEnabled(bool enabled) override;
+    bool enabled() const override { return m_enabled; }
+    void setInterval(int ms) override;
+    int interval() const override { return m_interval; }
+    void setHandler(std::function<void()> handler) override { m_handler = std::move(handler); }
+
+    // The underlying timer runs (enabled with an interval above 0).
+    bool isRunning() const { return m_timer.isActive(); }
+    // Milliseconds until the next tick, -1 when it does not run.
+    int remainingTime() const { return m_timer.remainingTime(); }
+
+  private:
+    void apply();
+
+    QTimer m_timer;
+    bool m_enabled = false;
+    int m_interval = 0;
+    std::function<void()> m_handler;
+};
+
+}  // namespace driver

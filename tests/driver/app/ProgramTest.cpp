@@ -1,0 +1,122 @@
+// The Halvane program as a process: one instance per user, a clean end on SIGTERM (port
+// released, socket removed, exit code 0), and a clear refusal when another server already
+// serves the conversation channel.
+
+#include <signal.h>
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <filesystem>
+
+#include "app/Pty.h"
+#include "driver/app/SingleInstance.h"
+#include "platform/channel/ConversationClient.h"
+#include "platform/channel/ConversationServer.h"
+#include "platform/folders/Folders.h"
+#include "support/TempDir.h"
+
+namespace driver {
+namespace {
+
+class ProgramTest : public ::testing::Test {
+  protected:
+    testsupport::TempDir dir;
+    apptest::Pty com1;
+
+    void SetUp() override {
+        dir.write("ZODUVIR.INI",
+                  apptest::pinnedPorts({{1, com1.slavePath()}}, (dir / "none").string()) +
+                      "[SerialPort]\nCOM=1\nModemDetection=0\n");
+    }
+
+    std::unique_ptr<QProcess> start() {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        process->setProcessEnvironment(env);
+        process->start(HALVANE_PROGRAM,
+                       {"--settings-dir", QString::fromStdString(dir.path().string())});
+        EXPECT_TRUE(process->waitForStarted(5000));
+        return process;
+    }
+
+    // Waits until the driver answers on the channel (it listens once its port is open).
+    bool waitUntilServing(QProcess& process, platform::channel::ConversationClient& client) {
+        QElapsedTimer elapsed;
+        elapsed.start();
+        while (elapsed.elapsed() < 15000 && process.state() == QProcess::Running) {
+            if (client.open()) return true;
+            process.waitForFinished(20);
+        }
+        return false;
+    }
+
+    static std::string errorOutput(QProcess& process) {
+        return process.readAllStandardError().toStdString();
+    }
+};
+
+TEST_F(ProgramTest, OneInstanceServesAndEndsCleanlyOnSigterm) {
+    auto first = start();
+    platform::channel::ConversationClient client;
+    ASSERT_TRUE(waitUntilServing(*first, client)) << errorOutput(*first);
+
+    ASSERT_TRUE(client.execute("STATUS"));
+    std::string status;
+    for (int i = 0; i < 100 && status.find("digits") == std::string::npos; ++i)
+        status = client.request().value_or("");
+    EXPECT_EQ(status, "COM1\r\n\r\nRQ-20\r\nSecondary Master\r\n6 digits\r\n");
+
+    auto second = start();
+    ASSERT_TRUE(second->waitForFinished(10000));
+    EXPECT_NE(second->exitCode(), 0);
+    EXPECT_NE(errorOutput(*second).find("Halvane is already in memory!"), std::string::npos);
+    EXPECT_EQ(first->state(), QProcess::Running) << "the first instance is untouched";
+
+    client.close();
+    ASSERT_EQ(::kill(static_cast<pid_t>(first->processId()), SIGTERM), 0);
+    ASSERT_TRUE(first->waitForFinished(10000));
+    EXPECT_EQ(first->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(first->exitCode(), 0) << errorOutput(*first);
+    EXPECT_EQ(errorOutput(*first), "") << "nothing is printed in normal operation";
+    EXPECT_FALSE(std::filesystem::exists(platform::runtimeFolder() / "halvane.ddehartserver"))
+        << "the socket is removed";
+    SingleInstance next(SingleInstance::defaultLockFile());
+    EXPECT_EQ(next.acquire(), SingleInstance::Outcome::Acquired) << "the lock is released";
+}
+
+TEST_F(ProgramTest, RefusesToStartWhenAnotherServerServesTheChannel) {
+    platform::channel::ConversationServer other("Halvane", "DdeHartServer");
+    ASSERT_TRUE(other.listen()) << other.errorString();
+    auto driver = start();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (driver->state() != QProcess::NotRunning && elapsed.elapsed() < 15000) {
+        QCoreApplication::processEvents();  // the other server answers the driver's probe
+        driver->waitForFinished(10);
+    }
+    ASSERT_EQ(driver->state(), QProcess::NotRunning);
+    EXPECT_NE(driver->exitCode(), 0);
+    EXPECT_NE(errorOutput(*driver).find("already running"), std::string::npos);
+}
+
+TEST(SingleInstance, TakesOverTheLockOfADriverThatDied) {
+    testsupport::TempDir dir;
+    const auto lockFile = dir / "halvane.instance.lock";
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    dir.write("halvane.instance.lock", std::to_string(child) + "\nHalvane\n\n");
+
+    SingleInstance instance(lockFile);
+    EXPECT_EQ(instance.acquire(), SingleInstance::Outcome::Acquired);
+    SingleInstance second(lockFile);
+    EXPECT_EQ(second.acquire(), SingleInstance::Outcome::AlreadyRunning);
+}
+
+}  // namespace
+}  // namespace driver

@@ -1,0 +1,114 @@
+// The window on the real serial component, over pseudo-terminals pinned in [Ports] and a modem
+// whose DSR follows DTR: the scan opens real devices, a port that cannot be opened says why, and
+// bytes travel between the engine and the line.
+
+#include "driver/app/SerialDriverPort.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <atomic>
+
+#include "app/AppTestSupport.h"
+#include "app/Pty.h"
+#include "driver/app/HalvaneForm.h"
+#include "driver/app/PreciseClock.h"
+#include "platform/channel/ConversationServer.h"
+#include "support/TempDir.h"
+
+namespace driver {
+namespace {
+
+// A modem on every port: DSR follows DTR (a pseudo-terminal has no modem lines of its own).
+class ModemLines final : public serial::LineControl {
+  public:
+    bool switchLines(int, unsigned lines, bool on) override {
+        if (on) {
+            m_lines |= lines;
+        } else {
+            m_lines &= ~lines;
+        }
+        return true;
+    }
+    std::optional<unsigned> readLines(int) override {
+        const unsigned lines = m_lines;
+        return (lines & serial::kLineDtr) ? lines | serial::kLineDsr : lines;
+    }
+    std::optional<serial::LineCounters> readCounters(int) override {
+        return serial::LineCounters{};
+    }
+
+  private:
+    std::atomic<unsigned> m_lines{0};
+};
+
+template <typename Done>
+bool runEventsUntil(Done done, int limitMs = 3000) {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!done() && elapsed.elapsed() < limitMs)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    return done();
+}
+
+class SerialDriverPortTest : public ::testing::Test {
+  protected:
+    testsupport::TempDir dir;
+    apptest::Pty com2;
+    apptest::Pty com5;
+    std::filesystem::path settingsFile = dir.write(
+        "ZODUVIR.INI", apptest::pinnedPorts({{2, com2.slavePath()}, {5, com5.slavePath()}},
+                                            (dir / "no-such-device").string()));
+    platform::IniFile settings{settingsFile};
+    hart::CodeTables tables{HALVANE_TABLE_FILE};
+    SerialDriverPort port{settingsFile, std::make_shared<ModemLines>()};
+    apptest::ScriptedDialogs dialogs;
+    platform::channel::ConversationServer server{"Halvane", "DdeHartServer"};
+    PreciseClock clock;
+    QtMessagePump pump;
+    THalvaneForm form{FormContext{settings, tables, port, dialogs, server, clock, pump}};
+};
+
+TEST_F(SerialDriverPortTest, TheScanOpensRealPortsAndKeepsTheLastModem) {
+    form.FormCreate();
+    EXPECT_EQ(form.UsedPort->currentText(), "COM5");
+    EXPECT_TRUE(port.isOpen());
+    EXPECT_EQ(port.number(), 5);
+    EXPECT_EQ(port.devicePath(), com5.slavePath());
+    EXPECT_EQ(settings.readString("SerialPort", "COM", ""), "5");
+    EXPECT_TRUE(dialogs.errors.empty());
+
+    // Bytes from the line reach the engine through the main thread.
+    com5.write({0xFF, 0xFF});
+    EXPECT_TRUE(runEventsUntil([&] { return form.engine().Label9 > 0; }));
+
+    // A command typed by hand goes out on the line at the next send tick.
+    form.Command->setText("0;;0");
+    form.Button1Click();
+    std::vector<unsigned char> sent;
+    EXPECT_TRUE(runEventsUntil([&] {
+        const auto more = com5.readAvailable();
+        sent.insert(sent.end(), more.begin(), more.end());
+        return sent.size() >= 5;
+    }));
+    ASSERT_GE(sent.size(), 5u);
+    EXPECT_EQ(sent[0], 0xFF) << "a request starts with preambles";
+}
+
+TEST_F(SerialDriverPortTest, APortThatCannotBeOpenedSaysWhy) {
+    form.FormCreate();
+    form.UsedPort->setCurrentIndex(8);
+    form.UsedPortChange();
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    const std::string expected = "This port cannot be used!\r\nCOM8 (" +
+                                 (dir / "no-such-device8").string() +
+                                 "): No such file or directory.";
+    EXPECT_TRUE(dialogs.errors[0].starts_with(expected)) << dialogs.errors[0];
+    EXPECT_EQ(form.UsedPort->currentText(), "none");
+}
+
+}  // namespace
+}  // namespace driver
