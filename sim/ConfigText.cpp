@@ -77,12 +77,22 @@ std::uint8_t unitCode(std::string_view key, std::string_view value) {
 // A date as day.month.year with a four-digit year from 1900 to 2155.
 std::array<std::uint8_t, 3> date(std::string_view key, std::string_view value) {
     const std::string_view text = trim(value);
+    const auto part = [&](std::size_t from, std::size_t to, long long low, long long high) {
+        long long n = -1;
+        const std::string_view digits = text.substr(from, to - from);
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
+        const bool ok = !digits.empty() && error == std::errc() &&
+                        end == digits.data() + digits.size() && n >= low && n <= high;
+        if (!ok) fail(key, value, "a date day.month.year, e.g. 24.12.2018 (years 1900..2155)");
+        return n;
+    };
     const std::size_t first = text.find('.');
     const std::size_t second = first == std::string_view::npos ? first : text.find('.', first + 1);
-    if (second == std::string_view::npos) fail(key, value, "a date day.month.year");
-    const auto day = integer(key, text.substr(0, first), 1, 31);
-    const auto month = integer(key, text.substr(first + 1, second - first - 1), 1, 12);
-    const auto year = integer(key, text.substr(second + 1), 1900, 2155);
+    if (second == std::string_view::npos)
+        fail(key, value, "a date day.month.year, e.g. 24.12.2018 (years 1900..2155)");
+    const auto day = part(0, first, 1, 31);
+    const auto month = part(first + 1, second, 1, 12);
+    const auto year = part(second + 1, text.size(), 1900, 2155);
     return {static_cast<std::uint8_t>(day), static_cast<std::uint8_t>(month),
             static_cast<std::uint8_t>(year - 1900)};
 }
@@ -274,6 +284,9 @@ LoopConfig parseLoopConfig(std::string_view textIn) {
     enum class Section { None, Loop, Device } section = Section::None;
     bool anyDevice = false;
     bool variablesGiven = false;
+    // Per device: whether its dynamic and burst variable lists were given, or are defaults
+    // that must follow a shorter list of device variables.
+    std::vector<std::pair<bool, bool>> listsGiven;
     std::vector<int> deviceLines;
     int lineNumber = 0;
     std::size_t pos = 0;
@@ -296,6 +309,7 @@ LoopConfig parseLoopConfig(std::string_view textIn) {
                 variablesGiven = false;
                 config.devices.push_back(DeviceConfig::pressureTransmitter(7));
                 deviceLines.push_back(lineNumber);
+                listsGiven.emplace_back(false, false);
             } else {
                 throw ConfigError(where + "unknown section " + std::string(line) +
                                   " (expected [loop] or [device])");
@@ -316,6 +330,8 @@ LoopConfig parseLoopConfig(std::string_view textIn) {
                     variablesGiven = true;
                 }
                 applyDeviceSetting(device, key, value);
+                if (key == "dynamic") listsGiven.back().first = true;
+                if (key == "burst-variables") listsGiven.back().second = true;
             } else {
                 throw ConfigError("setting outside a [loop] or [device] section");
             }
@@ -326,6 +342,15 @@ LoopConfig parseLoopConfig(std::string_view textIn) {
     if (!anyDevice) config.devices = LoopConfig::defaults().devices;
     if (std::string problem = validate(config.settings); !problem.empty())
         throw ConfigError("[loop]: " + problem);
+    for (std::size_t i = 0; i < deviceLines.size(); ++i) {
+        DeviceConfig& device = config.devices[i];
+        const auto keepExisting = [&](std::array<std::uint8_t, 4>& codes) {
+            for (std::uint8_t& code : codes)
+                if (code >= device.variables.size()) code = kNotUsedVariable;
+        };
+        if (!listsGiven[i].first) keepExisting(device.dynamic);
+        if (!listsGiven[i].second) keepExisting(device.burst.variables);
+    }
     for (std::size_t i = 0; i < deviceLines.size(); ++i)
         if (std::string problem = validate(config.devices[i]); !problem.empty())
             throw ConfigError("device at line " + std::to_string(deviceLines[i]) + ": " + problem);

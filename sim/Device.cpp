@@ -195,7 +195,10 @@ std::optional<Response> Device::execute(const Request& r) {
     }
 
     Response response;
-    if (!handler) {
+    if (m_settings.faults.busyCount > 0) {
+        --m_settings.faults.busyCount;
+        response.code = rc::kBusy;
+    } else if (!handler) {
         response.code = rc::kNotImplemented;
     } else if (m_settings.writeProtect && changesConfiguration(r.command)) {
         response.code = rc::kWriteProtected;

@@ -45,7 +45,8 @@ class Device {
     Addressing addressing(const Frame& request) const;
 
     // Executes one command addressed to this device. Nothing when the device stays silent about
-    // it: commands 11 and 21 whose tag is not this device's, or a request it cannot take.
+    // it: commands 11 and 21 whose tag is not this device's, or a broadcast it cannot take.
+    // While the busy fault counts down, the device answers response code 32 and does nothing.
     std::optional<Response> execute(const Request& request);
 
     // The device status byte as a reply to `master` shows it now; reporting it clears the cold

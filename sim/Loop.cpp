@@ -96,18 +96,11 @@ std::vector<Transmission> Loop::answer(const Frame& request, std::int64_t comple
         const Addressing addressing = device.addressing(request);
         if (addressing == Addressing::None || silent(slot)) continue;
         DeviceFaults& faults = device.faults();
-        Response response;
-        if (faults.busyCount > 0) {
-            --faults.busyCount;
-            response.code = rc::kBusy;
-            response.status = device.takeStatus(request.master(), completeMs);
-        } else {
-            Request r{request.command, request.data, request.master(), completeMs,
-                      addressing == Addressing::Broadcast};
-            auto executed = device.execute(r);
-            if (!executed) continue;
-            response = std::move(*executed);
-        }
+        const Request r{request.command, request.data, request.master(), completeMs,
+                        addressing == Addressing::Broadcast};
+        auto executed = device.execute(r);
+        if (!executed) continue;
+        const Response& response = *executed;
         Frame reply;
         reply.kind = FrameKind::Reply;
         reply.longAddress = request.longAddress;

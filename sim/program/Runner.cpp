@@ -144,7 +144,6 @@ bool Runner::transmit(const Scheduled& t) {
                          std::strerror(errno));
             ok = false;
         }
-        ok = ok && readInput(monotonicNs(), true);
     }
     // The last character is on the line until one character time after it was written.
     sleepUntil(startNs + static_cast<std::int64_t>(t.bytes.size()) * kCharacterTimeNs);
@@ -152,6 +151,7 @@ bool Runner::transmit(const Scheduled& t) {
         m_line.drain();
         m_line.setRts(false);
     }
+    // Whatever came in meanwhile collided with this transmission.
     return ok && readInput(monotonicNs(), true);
 }
 

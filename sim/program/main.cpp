@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -81,11 +82,15 @@ int main(int argc, char** argv) {
     sigaction(SIGTERM, &action, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
 
+    std::string linkedTo;  // the line's path once the link points at it
     try {
         Line line = options.portPath.empty() ? Line::openPseudoTerminal()
                                              : Line::openSerial(options.portPath);
         if (options.keyRts) line.setRts(false);
-        if (!options.linkPath.empty()) makeLink(options.linkPath, line.path());
+        if (!options.linkPath.empty()) {
+            makeLink(options.linkPath, line.path());
+            linkedTo = line.path();
+        }
         std::printf("%s\n", line.path().c_str());
         std::fflush(stdout);
         std::fprintf(stderr, "hartsim: %zu device(s) on %s%s%s; stop with Ctrl+C\n",
@@ -93,11 +98,11 @@ int main(int argc, char** argv) {
                      options.linkPath.empty() ? "" : ", linked as ", options.linkPath.c_str());
         Runner runner(line, *loop, {options.keyRts, options.trace});
         const int result = runner.run(g_stop, waitMask);
-        if (!options.linkPath.empty()) removeLink(options.linkPath, line.path());
+        if (!linkedTo.empty()) removeLink(options.linkPath, linkedTo);
         return result;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "hartsim: %s\n", e.what());
-        if (!options.linkPath.empty()) removeLink(options.linkPath, "");
+        if (!linkedTo.empty()) removeLink(options.linkPath, linkedTo);
         return 1;
     }
 }

@@ -49,6 +49,13 @@ TEST(LoopFaultsTest, BusyForTheNextRequestsThenAnswers) {
     const auto sent = loop.handleRequest(kCommand1, now);
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(hexOf(framesOf(sent[0]).at(0).frame.data), "00 00 0C 42 C8 00 00");
+
+    // A busy device still only answers the broadcasts meant for it.
+    loop.device(0).faults().busyCount = 1;
+    const Bytes otherTag =
+        simtest::withCheck(hex("FF FF 82 80 00 00 00 00 0B 06 00 00 00 00 00 00"));
+    EXPECT_TRUE(loop.handleRequest(otherTag, now + 1000).empty());
+    EXPECT_EQ(loop.device(0).faults().busyCount, 1);
 }
 
 TEST(LoopFaultsTest, SilentDeviceOrAddressDoesNotAnswer) {
