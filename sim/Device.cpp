@@ -15,38 +15,10 @@ constexpr double kHighSaturationMa = 20.5;
 // Commands refused while the device is write-protected, and the ones whose success changes the
 // configuration (and so sets the configuration-changed mark for both masters).
 bool changesConfiguration(std::uint8_t command) {
-    switch (command) {
-        case 6:
-        case 17:
-        case 18:
-        case 19:
-        case 34:
-        case 35:
-        case 36:
-        case 37:
-        case 43:
-        case 44:
-        case 45:
-        case 46:
-        case 47:
-        case 51:
-        case 52:
-        case 53:
-        case 55:
-        case 58:
-        case 59:
-        case 64:
-        case 65:
-        case 67:
-        case 68:
-        case 69:
-        case 107:
-        case 108:
-        case 109:
-            return true;
-        default:
-            return false;
-    }
+    static constexpr std::uint8_t kCommands[] = {6,  17, 18, 19, 34, 35, 36,  37,  43,
+                                                 44, 45, 46, 47, 51, 52, 53,  55,  58,
+                                                 59, 64, 65, 67, 68, 69, 107, 108, 109};
+    return std::find(std::begin(kCommands), std::end(kCommands), command) != std::end(kCommands);
 }
 
 std::size_t masterIndex(Master master) {
