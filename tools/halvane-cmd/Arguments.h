@@ -1,0 +1,44 @@
+#pragma once
+
+// The command line of halvane-cmd: what to execute in the driver (a HART command line given as
+// arguments or as one line, or a control option), how to reach the driver and how long to wait.
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace halvanecmd {
+
+// Exit codes, documented in --help and docs/halvane-cmd.md.
+enum ExitCode {
+    kDelivered = 0,           // a reply (or the status text) was printed; --terminate: it ended
+    kUsage = 1,               // the arguments of halvane-cmd are wrong
+    kCommandError = 2,        // the driver refused the command line: "Command Error!"
+    kCommunicationError = 3,  // "Communication Error!", or --port left the driver without a port
+    kBusy = 4,                // the driver did not take the command, or gave no result in time
+    kNoDriver = 5,            // no driver answers (and none was started), or it went away
+};
+
+struct Options {
+    std::string text;  // the text to execute, one-byte text
+    bool start = false;
+    std::string driverProgram;  // empty: Halvane beside halvane-cmd, else on PATH
+    std::vector<std::string> driverArguments;
+    std::chrono::milliseconds timeout{30000};
+    bool poll = false;  // request the item instead of following it through advise
+};
+
+struct ParsedArguments {
+    enum class Action { Run, Help, Version, Usage };
+    Action action = Action::Usage;
+    Options options;
+    std::string problem;  // for Usage: what is wrong
+};
+
+// args excludes the program name. Texts pass through unchanged.
+ParsedArguments parseArguments(const std::vector<std::string>& args);
+
+std::string helpText();
+std::string versionText();
+
+}  // namespace halvanecmd
