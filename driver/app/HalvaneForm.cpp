@@ -479,7 +479,7 @@ bool THalvaneForm::portSelected() const {
 }
 
 void THalvaneForm::SendString(std::span<const std::uint8_t> bytes) {
-    qCDebug(lcLink).noquote() << "sent " << hexBytes(bytes);
+    qCDebug(lcLink).noquote() << "sent" << hexBytes(bytes);
     m_context.port.SendString(bytes);
 }
 
