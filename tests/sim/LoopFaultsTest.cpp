@@ -173,7 +173,7 @@ TEST(LoopFaultsTest, BurstWaitsForTheLineAndSkipsMissedPeriods) {
     ASSERT_EQ(bursts.size(), 1u);
     EXPECT_EQ(bursts[0].startMs, reply.endMs());
     EXPECT_EQ(loop.nextDueMs(), 2000);
-    // A caller that comes back much later gets no backlog: missed periods are skipped.
+    // A caller that comes back later gets one burst for every period in between.
     EXPECT_EQ(loop.due(10'500).size(), 9u);
     EXPECT_EQ(loop.nextDueMs(), 11'000);
 }
