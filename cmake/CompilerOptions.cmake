@@ -12,13 +12,14 @@ if(HALVANE_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
-# Declares a test executable from sources and registers every GoogleTest case with ctest.
+# Declares a test executable from sources and registers every GoogleTest case with ctest;
+# PROPERTIES (name value ...) are further ctest properties of every case, e.g. LABELS or TIMEOUT.
 function(halvane_add_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-                         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+                         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" ${ARG_PROPERTIES})
 endfunction()
 
 # Programs go to <build>/bin, with the table file TABEN.DDF beside them as the driver expects.
