@@ -1,0 +1,73 @@
+// The driver as its users run it: hartsim's multidrop loop on a pseudo-terminal, the Halvane
+// process pinned to it, and halvane-cmd over the driver's socket. Each test starts its own
+// simulator and driver and stops them by process id.
+
+#include "ReplyCheck.h"
+#include "RigTest.h"
+#include "TestLoop.h"
+
+namespace e2e {
+namespace {
+
+using DriverEndToEnd = RigTest;
+
+TEST_F(DriverEndToEnd, IdentifiesAndReadsEveryDeviceOfTheLoop) {
+    EXPECT_EQ(outputLines(rig->statusAtStart()), kStatusLines) << "the pinned pty is COM1";
+
+    for (const SimulatedDevice& device : loopDevices()) {
+        SCOPED_TRACE("polling address " + std::to_string(device.address));
+        const std::string address = std::to_string(device.address);
+
+        const RunResult identify = rig->halvaneCmd({"0", address});
+        ASSERT_EQ(identify.status.code, kDelivered) << describe(identify);
+        const std::vector<std::string> identity = outputLines(identify.output);
+        EXPECT_EQ(replyMismatch(identity, 0, device), "");
+        ASSERT_GE(identity.size(), 4u);
+        EXPECT_EQ(identity[3], kFirstReplyStatus) << "a device's first reply to this master";
+
+        for (int reading = 0; reading < 2; ++reading) {
+            const RunResult read = rig->halvaneCmd({"3", address});
+            ASSERT_EQ(read.status.code, kDelivered) << describe(read);
+            const std::vector<std::string> lines = outputLines(read.output);
+            EXPECT_EQ(replyMismatch(lines, 3, device), "");
+            ASSERT_GE(lines.size(), 4u);
+            EXPECT_EQ(lines[3], kMultidropStatus);
+        }
+    }
+}
+
+TEST_F(DriverEndToEnd, RefusesWhatItCannotSend) {
+    struct Case {
+        std::vector<std::string> args;
+        std::vector<std::string> reply;
+    };
+    const Case cases[] = {
+        {{"4", "1"}, {"4", "1", "Command Error!"}},    // a command the driver does not send
+        {{"3", "65"}, {"3", "65", "Command Error!"}},  // beyond the polling addresses
+        {{"35", "1", "furlongs", "100", "0"},          // an argument it cannot encode
+         {"35", "1", "Command Error!"}},
+    };
+    for (const Case& c : cases) {
+        const RunResult run = rig->halvaneCmd(c.args);
+        EXPECT_EQ(run.status.code, kCommandError) << describe(run);
+        EXPECT_EQ(outputLines(run.output), c.reply) << describe(run);
+    }
+}
+
+TEST_F(DriverEndToEnd, SilentAddressEndsInCommunicationErrorAndTheDriverCarriesOn) {
+    // Six sends and six re-identifications take about eleven seconds.
+    const std::string address = std::to_string(kEmptyAddress);
+    const RunResult silent = rig->halvaneCmd({"3", address});
+    EXPECT_EQ(silent.status.code, kCommunicationError) << describe(silent);
+    EXPECT_EQ(outputLines(silent.output),
+              (std::vector<std::string>{"0", address, "Communication Error!"}))
+        << "the re-identification failed too, so the command shows as 0";
+
+    const SimulatedDevice& device = loopDevices().front();
+    const RunResult next = rig->halvaneCmd({"0", std::to_string(device.address)});
+    ASSERT_EQ(next.status.code, kDelivered) << describe(next);
+    EXPECT_EQ(replyMismatch(outputLines(next.output), 0, device), "");
+}
+
+}  // namespace
+}  // namespace e2e
