@@ -46,6 +46,8 @@ class ChildProcess {
     // The next line of piped standard output, without its LF; nothing when none comes within
     // `limit` or the output ends.
     std::optional<std::string> readLine(std::chrono::milliseconds limit);
+    // How the process ended, once it has.
+    const ExitStatus& exitStatus() const { return m_status; }
     // SIGTERM, then up to `grace` for the process to end, then SIGKILL.
     ExitStatus stop(std::chrono::milliseconds grace = 15s);
     // What the process wrote to its log file so far.

@@ -2,9 +2,12 @@
 // process pinned to it, and halvane-cmd over the driver's socket. Each test starts its own
 // simulator and driver and stops them by process id.
 
+#include <filesystem>
+
 #include "ReplyCheck.h"
 #include "RigTest.h"
 #include "TestLoop.h"
+#include "platform/channel/ConversationClient.h"
 
 namespace e2e {
 namespace {
@@ -67,6 +70,31 @@ TEST_F(DriverEndToEnd, SilentAddressEndsInCommunicationErrorAndTheDriverCarriesO
     const RunResult next = rig->halvaneCmd({"0", std::to_string(device.address)});
     ASSERT_EQ(next.status.code, kDelivered) << describe(next);
     EXPECT_EQ(replyMismatch(outputLines(next.output), 0, device), "");
+}
+
+TEST_F(DriverEndToEnd, TerminateInTheMiddleOfATransactionEndsTheDriverAndFreesThePort) {
+    platform::channel::ConversationClient client;
+    ASSERT_TRUE(client.open()) << client.errorString();
+    ASSERT_TRUE(client.advise());
+    ASSERT_TRUE(client.execute("3\r\n" + std::to_string(kEmptyAddress) + "\r\n"));
+    const auto change = client.waitForChange(10s);
+    ASSERT_TRUE(change) << "no busy marker";
+    ASSERT_EQ(change->text, "Busy!\r\n");
+
+    ASSERT_TRUE(client.execute("terminate"));
+    const std::optional<ExitStatus> end = rig->waitForDriverEnd(15s);
+    ASSERT_TRUE(end) << "the driver still runs";
+    EXPECT_TRUE(end->cleanExit()) << end->describe() << rig->logs();
+    EXPECT_FALSE(std::filesystem::exists(rig->socketFile())) << "the socket is removed";
+    client.close();
+
+    // The next driver opens the same pseudo-terminal and finds the devices answering.
+    rig->startDriver();
+    EXPECT_EQ(outputLines(rig->statusAtStart()), kStatusLines);
+    const SimulatedDevice& device = loopDevices().front();
+    const RunResult identify = rig->halvaneCmd({"0", std::to_string(device.address)});
+    ASSERT_EQ(identify.status.code, kDelivered) << describe(identify);
+    EXPECT_EQ(replyMismatch(outputLines(identify.output), 0, device), "");
 }
 
 }  // namespace

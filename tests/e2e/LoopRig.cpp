@@ -50,11 +50,15 @@ LoopRig::LoopRig() {
                 "[SerialPort]\nCOM=1\nModemDetection=0\nMaster=0\n\n"
                 "[Ports]\nCOM1=" +
                     *pty + "\n");
+    startDriver();
+}
+
+void LoopRig::startDriver() {
     // In a sanitizer build, freed memory waits in a quarantine of up to 256 MiB before it is
     // reused; a small one lets the driver's resident memory show what it really keeps.
     const char* sanitizerOptions = std::getenv("ASAN_OPTIONS");
     m_driver = std::make_unique<ChildProcess>(
-        HALVANE_PROGRAM, std::vector<std::string>{"--settings-dir", settings.string()},
+        HALVANE_PROGRAM, std::vector<std::string>{"--settings-dir", (m_dir / "settings").string()},
         m_dir / "driver.log", false,
         std::vector<std::string>{std::string("ASAN_OPTIONS=") +
                                  (sanitizerOptions ? sanitizerOptions + std::string(":") : "") +
@@ -89,8 +93,17 @@ RunResult LoopRig::halvaneCmd(const std::vector<std::string>& args,
     return runToEnd(HALVANE_CMD_PROGRAM, args, limit);
 }
 
+std::optional<ExitStatus> LoopRig::waitForDriverEnd(std::chrono::milliseconds limit) {
+    if (!m_driver->waitForExit(limit)) return std::nullopt;
+    return m_driver->exitStatus();
+}
+
 ExitStatus LoopRig::stopDriver() {
     return m_driver->stop();
+}
+
+std::filesystem::path LoopRig::socketFile() const {
+    return m_dir / "run" / "halvane.ddehartserver";
 }
 
 std::string LoopRig::logs() const {

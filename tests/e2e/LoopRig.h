@@ -25,12 +25,18 @@ class LoopRig {
     RunResult halvaneCmd(const std::vector<std::string>& args,
                          std::chrono::milliseconds limit = 60s) const;
 
+    // Starts a driver (after the last one has ended) and waits until it answers.
+    void startDriver();
     pid_t driverPid() const { return m_driver->pid(); }
     bool driverRunning() { return m_driver->running(); }
-    // The status text of the first answer of the driver, as halvane-cmd printed it.
+    // Waits up to `limit` for the driver to end by itself; nothing when it is still running.
+    std::optional<ExitStatus> waitForDriverEnd(std::chrono::milliseconds limit);
+    // The status text of the driver's first answer, as halvane-cmd printed it.
     const std::string& statusAtStart() const { return m_statusAtStart; }
     // Ends the driver with SIGTERM (SIGKILL after a bound) and returns how it ended.
     ExitStatus stopDriver();
+    // The socket the driver serves, in the rig's runtime folder.
+    std::filesystem::path socketFile() const;
     // What the driver and the simulator wrote, for failure messages.
     std::string logs() const;
 
