@@ -129,8 +129,11 @@ bool Runner::transmit(const Scheduled& t) {
     m_line.dropUnreadOutput(kUnreadLimit);
     if (m_options.keyRts) m_line.setRts(true);
     bool ok = true;
+    // A serial port's UART takes a character time to send each byte; a pseudo-terminal hands it
+    // over at once, so there each byte is written when its last bit would have arrived.
+    const std::int64_t deliveryNs = m_options.pseudoTerminal ? kCharacterTimeNs : 0;
     for (std::size_t i = 0; i < t.bytes.size() && ok; ++i) {
-        sleepUntil(startNs + static_cast<std::int64_t>(i) * kCharacterTimeNs);
+        sleepUntil(startNs + static_cast<std::int64_t>(i) * kCharacterTimeNs + deliveryNs);
         ssize_t written;
         while ((written = ::write(m_line.fd(), &t.bytes[i], 1)) < 0 && errno == EINTR) {
         }

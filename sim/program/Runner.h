@@ -19,6 +19,8 @@ namespace sim::program {
 struct RunnerOptions {
     bool keyRts = false;
     bool trace = false;
+    // A pseudo-terminal delivers each byte at once; a serial port's UART takes a character time.
+    bool pseudoTerminal = true;
 };
 
 class Runner {

@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "hartsim: %zu device(s) on %s%s%s; stop with Ctrl+C\n",
                      loop->deviceCount(), line.path().c_str(),
                      options.linkPath.empty() ? "" : ", linked as ", options.linkPath.c_str());
-        Runner runner(line, *loop, {options.keyRts, options.trace});
+        Runner runner(line, *loop, {options.keyRts, options.trace, options.portPath.empty()});
         const int result = runner.run(g_stop, waitMask);
         if (!linkedTo.empty()) removeLink(options.linkPath, linkedTo);
         return result;
