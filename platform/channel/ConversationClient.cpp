@@ -67,6 +67,11 @@ bool ConversationClient::open(const ServerProgram& program) {
     QProcess process;
     process.setProgram(program.program);
     process.setArguments(program.arguments);
+    process.setStandardInputFile(QProcess::nullDevice());
+    const QString output =
+        program.outputFile.isEmpty() ? QProcess::nullDevice() : program.outputFile;
+    process.setStandardOutputFile(output, QIODevice::Append);
+    process.setStandardErrorFile(output, QIODevice::Append);
     qint64 pid = 0;
     if (!process.startDetached(&pid))
         return fail(m_error + " Starting the server program " + program.program.toStdString() +

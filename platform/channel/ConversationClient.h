@@ -34,10 +34,15 @@ class ConversationClient : public QObject {
 
     // The program started when no server answers: its name or path, its arguments, and how
     // long it may take to come up.
+    // A server program started when none answers. It outlives the client, so it gets none of
+    // the client's standard streams (a script reading the client's output through a pipe would
+    // otherwise never see the pipe close): input from the null device, output and errors
+    // appended to outputFile, or discarded when that is empty.
     struct ServerProgram {
         QString program;
         QStringList arguments;
         Duration startLimit{10000};
+        QString outputFile;
     };
 
     struct Change {

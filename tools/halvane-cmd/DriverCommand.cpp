@@ -11,7 +11,6 @@
 
 #include "platform/channel/ConversationClient.h"
 #include "platform/folders/Folders.h"
-#include "tools/halvane-cmd/BackgroundStreams.h"
 #include "tools/halvane-cmd/ReplyTracker.h"
 
 namespace halvanecmd {
@@ -79,17 +78,13 @@ bool openConversation(ConversationClient& client, const Options& options, const 
             << folder << " or on PATH. Name it with --driver PATH.\n";
         return false;
     }
-    ConversationClient::ServerProgram server{program, {}, limits.startLimit};
+    const std::filesystem::path log = startedDriverLog();
+    ConversationClient::ServerProgram server{
+        program, {}, limits.startLimit, QString::fromStdString(log.string())};
     for (const std::string& arg : options.driverArguments)
         server.arguments << QString::fromLocal8Bit(arg.data(), static_cast<qsizetype>(arg.size()));
 
-    const std::filesystem::path log = startedDriverLog();
-    bool opened = false;
-    {
-        // The started driver must not keep our caller's pipes open after we end.
-        BackgroundStreams streams(log.empty() ? std::filesystem::path("/dev/null") : log);
-        opened = client.open(server);
-    }
+    const bool opened = client.open(server);
     const auto pid = client.startedProcessId();
     const std::string logNote =
         pid && !log.empty() ? " Its output goes to " + log.string() + "." : std::string();

@@ -75,10 +75,13 @@ class ServerThread {
                 std::string(platform::channel::kTopicName));
             QObject::connect(m_server.get(), &platform::channel::ConversationServer::executed,
                              m_server.get(), [this](const Lines& lines) {
+                                 // Recorded before the hook, which may close the server.
+                                 {
+                                     std::lock_guard lock(m_mutex);
+                                     m_executes.push_back(lines);
+                                     m_changed.notify_all();
+                                 }
                                  if (m_onExecute) m_onExecute(*m_server, lines);
-                                 std::lock_guard lock(m_mutex);
-                                 m_executes.push_back(lines);
-                                 m_changed.notify_all();
                              });
         });
     }

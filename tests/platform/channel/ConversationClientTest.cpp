@@ -188,7 +188,7 @@ TEST(ConversationClientStart, StartsTheServerProgramWhenNoneAnswers) {
     channeltest::makeStaleSocket(runtime.socketPath());
     StartedServer started;
     ConversationClient client;
-    ConversationClient::ServerProgram program{CHANNEL_TEST_SERVER, {}, 20s};
+    ConversationClient::ServerProgram program{CHANNEL_TEST_SERVER, {}, 20s, {}};
     ASSERT_TRUE(client.open(program)) << client.errorString();
     started.m_pid = client.startedProcessId();
     ASSERT_TRUE(started.m_pid);
@@ -221,7 +221,7 @@ TEST(ConversationClientStart, ReportsAProgramThatDoesNotComeUp) {
         SCOPED_TRACE(c.program.toStdString());
         RuntimeFolder runtime;
         ConversationClient client;
-        EXPECT_FALSE(client.open({c.program, c.arguments, 20s}));
+        EXPECT_FALSE(client.open({c.program, c.arguments, 20s, {}}));
         EXPECT_NE(client.errorString().find("Halvane is not running"), std::string::npos);
         EXPECT_NE(client.errorString().find(c.error), std::string::npos) << client.errorString();
     }
