@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QLocale>
 #include <QSessionManager>
 #include <cstdio>
 #include <system_error>
@@ -20,6 +19,7 @@
 #include "platform/channel/ConversationServer.h"
 #include "platform/folders/Folders.h"
 #include "platform/ini/IniFile.h"
+#include "platform/locale/SystemLocale.h"
 
 #ifndef HALVANE_VERSION
 #define HALVANE_VERSION "0.0.0"
@@ -42,17 +42,6 @@ void printError(const std::string& text) {
 void reportStartFailure(QtUserDialogs& dialogs, const std::string& text) {
     printError(text);
     if (dialogs.interactive()) dialogs.errorMessage(text);
-}
-
-platform::UserLocale systemUserLocale() {
-    const QLocale system = QLocale::system();
-    platform::UserLocale locale;
-    const QString point = system.decimalPoint();
-    if (point.size() == 1 && point.at(0).unicode() < 0x80) {
-        locale.decimalSeparator = point.at(0).toLatin1();
-    }
-    locale.shortDateFormat = system.dateFormat(QLocale::ShortFormat).toStdString();
-    return locale;
 }
 
 }  // namespace
@@ -176,7 +165,7 @@ int runDriver(const ProgramOptions& options) {
     QtMessagePump pump;
 
     THalvaneForm form({settings, tables, port, dialogs, server, clock, pump});
-    form.engine().setLocale(systemUserLocale());
+    form.engine().setLocale(platform::systemUserLocale());
 
     TerminationSignals terminationSignals;
     if (!terminationSignals.isActive()) {
