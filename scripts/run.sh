@@ -1,26 +1,81 @@
 #!/usr/bin/env bash
 # The main job: sets up a fresh Debian 12 machine (packages via apt-get), builds the programs and
-# shows them at work. Today that is hartframe building the driver's request frames and decoding
-# reply frames of a simulated pressure transmitter.
+# shows the driver at work without hardware. hartsim puts three simulated transmitters in
+# multidrop on a pseudo-terminal; Halvane runs on it (COM1 pinned to the pseudo-terminal, modem
+# detection off because a pseudo-terminal has no modem lines, offscreen when there is no display);
+# halvane-cmd identifies each device with command 0 and reads it with command 3. Everything it
+# starts is stopped again by process id.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHALVANE_TESTS=OFF -DHALVANE_BENCH=OFF >/dev/null
-cmake --build build -j"$(nproc)" --target hartframe
-bin=build/bin
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHALVANE_TESTS=OFF -DHALVANE_BENCH=OFF \
+    >/dev/null
+cmake --build build -j"$(nproc)" --target hartsim Halvane halvane-cmd hartframe
+bin=$PWD/build/bin
 
-step() { printf '\n$ %s\n' "$*"; "$@"; }
+# A private runtime folder (the driver's socket and lock) and settings folder, so the demo never
+# meets a driver the user already runs.
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR=$work/run
+mkdir -m 700 "$XDG_RUNTIME_DIR" "$work/settings"
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then export QT_QPA_PLATFORM=offscreen; fi
 
-echo "== Request frames the driver sends"
-step "$bin/hartframe" request 0 0
-step "$bin/hartframe" request --long-address 26:05:01:02:03 --preambles 5 3 0
-step "$bin/hartframe" request --long-address 26:05:01:02:03 --preambles 5 35 0 kPa 100 0
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
 
-echo
-echo "== Reply lines the driver publishes"
-# Command 0 from a HART 5 device at polling address 0; command 3: 12 mA, 50 kPa, 21.5 degC.
-step "$bin/hartframe" reply --address 0 \
-    FF FF FF FF FF 06 80 00 0E 00 00 FE 26 05 05 05 01 02 03 00 01 02 03 55
-step "$bin/hartframe" reply \
-    FF FF FF FF FF 86 A6 05 01 02 03 03 10 00 00 41 40 00 00 0C 42 48 00 00 20 41 AC 00 00 FC
+# Waits up to $2 seconds for command $1 to succeed while process $3 is alive.
+wait_for() {
+    local deadline=$((SECONDS + $2))
+    until eval "$1"; do
+        kill -0 "$3" 2>/dev/null || { echo "run.sh: process $3 ended early" >&2; return 1; }
+        [ $SECONDS -lt $deadline ] || { echo "run.sh: timed out waiting" >&2; return 1; }
+        sleep 0.1
+    done
+}
+
+echo "== Starting hartsim with three simulated transmitters (data/demo-loop.cfg)"
+"$bin/hartsim" --config data/demo-loop.cfg >"$work/hartsim.out" 2>"$work/hartsim.log" &
+pids+=($!)
+wait_for '[ -s "$work/hartsim.out" ]' 10 "${pids[-1]}"
+pty=$(head -n 1 "$work/hartsim.out")
+echo "   the loop is on $pty"
+
+echo "== Starting Halvane on COM1 = $pty"
+cat >"$work/settings/ZODUVIR.INI" <<INI
+[SerialPort]
+COM=1
+ModemDetection=0
+Master=0
+
+[Ports]
+COM1=$pty
+INI
+"$bin/Halvane" --settings-dir "$work/settings" >"$work/halvane.log" 2>&1 &
+pids+=($!)
+wait_for '"$bin/halvane-cmd" --status >/dev/null 2>&1' 30 "${pids[-1]}"
+
+show() {
+    printf '\n$ halvane-cmd %s\n' "$*"
+    local code=0
+    "$bin/halvane-cmd" "$@" || code=$?
+    [ $code -eq 0 ] || echo "(exit code $code)"
+}
+
+show --status
+for address in 1 2 3; do
+    show 0 "$address"
+    show 3 "$address"
+done
+show 3 1
+show 13 2
+show 3 9    # nobody at address 9: retries, re-identification, then Communication Error!
+
+printf '\n$ halvane-cmd --terminate\n'
+"$bin/halvane-cmd" --terminate
+wait "${pids[1]}" && echo "   Halvane ended"
