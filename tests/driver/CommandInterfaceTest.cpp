@@ -4,14 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "support/SimulatedLink.h"
+#include "support/EngineRig.h"
 
 namespace driver {
 namespace {
 
 using testsupport::LineAnswer;
-using testsupport::RecordingView;
-using testsupport::SimulatedPort;
 using testsupport::SimulatedTime;
 using Lines = std::vector<std::string>;
 
@@ -55,28 +53,15 @@ std::optional<LineAnswer> device(std::span<const std::uint8_t> request) {
     return LineAnswer{f, 20};
 }
 
-class CommandInterfaceTest : public ::testing::Test {
+class CommandInterfaceTest : public ::testing::Test, protected testsupport::EngineRig {
   protected:
-    SimulatedTime time;
-    SimulatedTime::Timer timer1{time};
+    CommandInterfaceTest() : EngineRig(HALVANE_TABLE_FILE) { port.device = device; }
+
+    void execute(const Lines& lines) { commands.DdeHartServerExecuteMacro(lines); }
+
     SimulatedTime::Timer busyTimer{time};
-    RecordingView view;
-    SimulatedPort port{time,
-                       [this](std::span<const std::uint8_t> b) { engine.scComm1AfterReceive(b); }};
-    hart::CodeTables tables{HALVANE_TABLE_FILE};
-    LinkEngine engine{{time, timer1, time, port, view}, tables};
     FakeControl control;
     CommandInterface commands{engine, view, busyTimer, control};
-
-    void SetUp() override {
-        port.device = device;
-        engine.msg.mt = hart::mtPrimary;
-    }
-    void execute(const Lines& lines) { commands.DdeHartServerExecuteMacro(lines); }
-    void settle() {
-        for (int i = 0; i < 2000 && (engine.Busy || engine.msg.DataToSend); ++i)
-            time.runFor(10);
-    }
 };
 
 TEST_F(CommandInterfaceTest, CommandLineShowsBusyThenTheReply) {

@@ -3,17 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include "driver/command/CommandLine.h"
-#include "driver/engine/LinkEngine.h"
+#include "support/EngineRig.h"
 #include "support/SimLoopOnLine.h"
 
 namespace driver {
 namespace {
 
-using testsupport::RecordingView;
 using testsupport::SimLoopOnLine;
-using testsupport::SimulatedPort;
-using testsupport::SimulatedTime;
 
 sim::DeviceConfig transmitter(int address, int revision, std::uint32_t deviceId) {
     sim::DeviceConfig config = sim::DeviceConfig::pressureTransmitter(revision);
@@ -23,34 +19,18 @@ sim::DeviceConfig transmitter(int address, int revision, std::uint32_t deviceId)
     return config;
 }
 
-class LinkEngineSimTest : public ::testing::Test {
+class LinkEngineSimTest : public ::testing::Test, protected testsupport::EngineRig {
   protected:
-    SimulatedTime time;
-    SimulatedTime::Timer timer1{time};
-    RecordingView view;
-    SimulatedPort port{time,
-                       [this](std::span<const std::uint8_t> b) { engine.scComm1AfterReceive(b); }};
-    hart::CodeTables tables{HALVANE_TABLE_FILE};
-    LinkEngine engine{{time, timer1, time, port, view}, tables};
-    sim::Loop loop;
-    std::optional<SimLoopOnLine> line;
-
-    void SetUp() override {
-        engine.msg.mt = hart::mtPrimary;
+    LinkEngineSimTest() : EngineRig(HALVANE_TABLE_FILE) {
         loop.addDevice(transmitter(0, 7, 0x0A0B0C));
         loop.addDevice(transmitter(1, 6, 0x0A0B0D));
         loop.addDevice(transmitter(2, 5, 0x0A0B0E));
-        line.emplace(time, port, loop);
     }
 
-    std::vector<std::string> transact(const std::string& commandLine) {
-        engine.Busy = true;
-        RunCommandLine(engine, commandLine);
-        for (int i = 0; i < 3000 && (engine.Busy || engine.msg.DataToSend); ++i)
-            time.runFor(10);
-        return view.item;
-    }
     double number(const std::string& text) { return std::stod(text); }
+
+    sim::Loop loop;
+    SimLoopOnLine line{time, port, loop};
 };
 
 TEST_F(LinkEngineSimTest, IdentifiesAndReadsEveryDeviceOfAMultidropLoop) {
@@ -109,7 +89,7 @@ TEST_F(LinkEngineSimTest, WorksBesideBurstsAndAnotherMaster) {
     EXPECT_EQ(transact("108;;1;;1").at(4), "1");
     EXPECT_EQ(transact("109;;1;;1").at(4), "1");
     loop.settings().otherMaster = {900, sim::Master::Secondary, 3, 2};
-    line->scheduleUnsolicited();
+    line.scheduleUnsolicited();
     for (int round = 0; round < 5; ++round) {
         auto reading = transact("3;;0");
         ASSERT_EQ(reading.size(), 13u) << round;

@@ -7,15 +7,12 @@
 #include <deque>
 
 #include "driver/command/CommandLine.h"
-#include "support/SimulatedLink.h"
+#include "support/EngineRig.h"
 
 namespace driver {
 namespace {
 
 using testsupport::LineAnswer;
-using testsupport::RecordingView;
-using testsupport::SimulatedPort;
-using testsupport::SimulatedTime;
 using Bytes = std::vector<std::uint8_t>;
 
 // A frame as a device puts it on the line: preambles, delimiter, address, command, byte count,
@@ -47,22 +44,10 @@ Bytes command3Data(std::uint8_t responseCode = 0) {
     return {responseCode, 0x00, 0x41, 0x40, 0x00, 0x00, 12, 0x40, 0x80, 0x00, 0x00};
 }
 
-class LinkEngineTest : public ::testing::Test {
+class LinkEngineTest : public ::testing::Test, protected testsupport::EngineRig {
   protected:
-    SimulatedTime time;
-    SimulatedTime::Timer timer1{time};
-    RecordingView view;
-    SimulatedPort port{time,
-                       [this](std::span<const std::uint8_t> b) { engine.scComm1AfterReceive(b); }};
-    hart::CodeTables tables{HALVANE_TABLE_FILE};
-    LinkEngine engine{{time, timer1, time, port, view}, tables};
-
-    // Answers from a script, one per request; an empty answer is silence.
-    std::deque<std::optional<Bytes>> script;
-
-    void SetUp() override {
-        engine.PrimaryPollInterval = 380;
-        engine.msg.mt = hart::mtPrimary;
+    LinkEngineTest() : EngineRig(HALVANE_TABLE_FILE) {
+        // Answers from a script, one per request; an empty answer is silence.
         port.device = [this](std::span<const std::uint8_t>) -> std::optional<LineAnswer> {
             if (script.empty()) return std::nullopt;
             auto next = script.front();
@@ -83,14 +68,7 @@ class LinkEngineTest : public ::testing::Test {
         id.Address = {0x26, 0x05, 0x01, 0x02, 0x03};
     }
 
-    // Runs a command line until its transaction ends (or a generous time limit passes).
-    void transact(std::string_view line, std::uint64_t limitMs = 30'000) {
-        engine.Busy = true;
-        RunCommandLine(engine, line);
-        const std::uint64_t end = time.now() + limitMs;
-        while (time.now() < end && (engine.Busy || engine.msg.DataToSend))
-            time.runFor(10);
-    }
+    std::deque<std::optional<Bytes>> script;
 };
 
 TEST_F(LinkEngineTest, DeliversTheDecodedReply) {
