@@ -167,7 +167,6 @@ void LinkEngine::useFrame(const hart::ReceivedFrame& frame) {
     const bool toThisMaster = primary ? isToPrimary(md) : isToSecondary(md);
 
     m_seams.timer1.setInterval(rolePollInterval());
-    if (endsOtherTurn && msg.DataToSend) Timer1Timer();
     if (toThisMaster) {
         m_seams.timer1.setEnabled(false);
         m_seams.timer1.setInterval(TurnaroundInterval);
@@ -184,6 +183,12 @@ void LinkEngine::useFrame(const hart::ReceivedFrame& frame) {
                                    : (md == hart::mdToSecondary || md == hart::mdBurstToSecondary ||
                                       md == hart::mdBurstToPrimary);
     if (forThisMaster && frame.command == msg.Command) acceptFrame(frame);
+
+    // The other master's turn is over: send the waiting request at once. Only now, when this
+    // frame has been used: the send waits for the frame to leave and lets events run, and
+    // frames heard meanwhile overwrite the data this frame left in msg. A burst frame that was
+    // just taken as the reply has ended the transaction, and nothing is sent.
+    if (endsOtherTurn && msg.DataToSend) Timer1Timer();
 }
 
 void LinkEngine::acceptFrame(const hart::ReceivedFrame& frame) {

@@ -228,6 +228,17 @@ TEST_F(LinkEngineTest, BurstFrameIsTakenAsTheReply) {
     EXPECT_EQ(view.item.at(6), "4");
 }
 
+TEST_F(LinkEngineTest, BurstToTheOtherMasterCarryingTheReplyEndsTheTransaction) {
+    identified();
+    // A burst frame to the secondary master ends its turn and answers our pending command 3:
+    // it is taken as the reply, and the request is not sent as well.
+    port.arrive(time.now() + 100, frame(0x81, {0x66, 0x05, 0x01, 0x02, 0x03}, 3, command3Data()));
+    transact("3;;0");
+    EXPECT_TRUE(port.sent.empty());
+    EXPECT_EQ(view.item.at(3), " In BURST Mode!");
+    EXPECT_EQ(view.item.at(6), "4");
+}
+
 TEST_F(LinkEngineTest, WriteReplyThatDoesNotEchoIsNotDelivered) {
     identified();
     // Command 34 writes damping 4 s (40 80 00 00); the device echoes 2 s (40 00 00 00).
