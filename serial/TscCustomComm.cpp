@@ -256,6 +256,21 @@ void TscCustomComm::SendData(const std::uint8_t* Buff, std::uint32_t N) {
 
 // ---- open and close ----------------------------------------------------------------------------
 
+// The open-failure message, kept in LastErrorString and raised through DoFatalError (which
+// throws unless an OnFatalError handler says not to) with the system error attached.
+void TscCustomComm::reportOpenFailure(const std::string& reason, int systemError) {
+    const std::string message = "Device \"" + DeviceName() + "\" Open Error !!!\r" + reason;
+    m_lastErrorString = message;
+    m_fatalSystemError = systemError;
+    try {
+        DoFatalError(1, 0, message, false);
+    } catch (...) {
+        m_fatalSystemError = 0;
+        throw;
+    }
+    m_fatalSystemError = 0;
+}
+
 void TscCustomComm::DoOpen() {
     DoClose();
     m_totalReceived = 0;
@@ -277,18 +292,7 @@ void TscCustomComm::DoOpen() {
         }
     }
     if (fd == kInvalidHandle) {
-        const int error = m_openSystemError;
-        const std::string message =
-            "Device \"" + DeviceName() + "\" Open Error !!!\r" + SystemErrorText(error);
-        m_lastErrorString = message;
-        m_fatalSystemError = error;
-        try {
-            DoFatalError(1, 0, message, false);
-        } catch (...) {
-            m_fatalSystemError = 0;
-            throw;
-        }
-        m_fatalSystemError = 0;
+        reportOpenFailure(SystemErrorText(m_openSystemError), m_openSystemError);
         return;
     }
 
@@ -301,18 +305,9 @@ void TscCustomComm::DoOpen() {
         StartThreads();
     } catch (const std::exception& e) {
         // No threads (the system is out of threads or descriptors): the port cannot work.
-        closeSequence(false, false);
         const int error = errno;
-        const std::string message = "Device \"" + DeviceName() + "\" Open Error !!!\r" + e.what();
-        m_lastErrorString = message;
-        m_fatalSystemError = error;
-        try {
-            DoFatalError(1, 0, message, false);
-        } catch (...) {
-            m_fatalSystemError = 0;
-            throw;
-        }
-        m_fatalSystemError = 0;
+        closeSequence(false, false);
+        reportOpenFailure(e.what(), error);
         return;
     }
     DoNotify(kNotifyOpened);

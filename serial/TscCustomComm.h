@@ -131,6 +131,7 @@ class TscCustomComm : public TscBaseIO {
     EventOutcome processNotice(const CommNotice& notice);
     // The port failed under the event thread: shut down without purge and without a log line.
     void shutDownAfterFailure();
+    void reportOpenFailure(const std::string& reason, int systemError);
     void closeSequence(bool purge, bool logLine);
 
     void composeDcb();  // after every line-property write
