@@ -13,11 +13,11 @@
 #include <thread>
 #include <vector>
 
-#include "FakeLineControl.h"
 #include "ManualDispatcher.h"
 #include "PtyPair.h"
 #include "serial/SerialError.h"
 #include "serial/TscComm.h"
+#include "support/FakeLineControl.h"
 #include "support/TempDir.h"
 
 namespace serial {

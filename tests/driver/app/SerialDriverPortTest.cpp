@@ -10,40 +10,17 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <atomic>
 
 #include "app/AppTestSupport.h"
 #include "app/Pty.h"
 #include "driver/app/HalvaneForm.h"
 #include "driver/app/PreciseClock.h"
 #include "platform/channel/ConversationServer.h"
+#include "support/FakeLineControl.h"
 #include "support/TempDir.h"
 
 namespace driver {
 namespace {
-
-// A modem on every port: DSR follows DTR (a pseudo-terminal has no modem lines of its own).
-class ModemLines final : public serial::LineControl {
-  public:
-    bool switchLines(int, unsigned lines, bool on) override {
-        if (on) {
-            m_lines |= lines;
-        } else {
-            m_lines &= ~lines;
-        }
-        return true;
-    }
-    std::optional<unsigned> readLines(int) override {
-        const unsigned lines = m_lines;
-        return (lines & serial::kLineDtr) ? lines | serial::kLineDsr : lines;
-    }
-    std::optional<serial::LineCounters> readCounters(int) override {
-        return serial::LineCounters{};
-    }
-
-  private:
-    std::atomic<unsigned> m_lines{0};
-};
 
 template <typename Done>
 bool runEventsUntil(Done done, int limitMs = 3000) {
@@ -64,7 +41,7 @@ class SerialDriverPortTest : public ::testing::Test {
                                             (dir / "no-such-device").string()));
     platform::IniFile settings{settingsFile};
     hart::CodeTables tables{HALVANE_TABLE_FILE};
-    SerialDriverPort port{settingsFile, std::make_shared<ModemLines>()};
+    SerialDriverPort port{settingsFile, std::make_shared<serialtest::FakeLineControl>()};
     apptest::ScriptedDialogs dialogs;
     platform::channel::ConversationServer server{"Halvane", "DdeHartServer"};
     PreciseClock clock;
