@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <thread>
 
-#include "PtyPair.h"
 #include "serial/TscComm.h"
 #include "serial/qt/QtMainThreadDispatcher.h"
+#include "support/PtyPair.h"
 #include "support/TempDir.h"
 
 namespace serial {

@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "ManualDispatcher.h"
-#include "PtyPair.h"
 #include "serial/SerialError.h"
 #include "serial/TscComm.h"
 #include "support/FakeLineControl.h"
+#include "support/PtyPair.h"
 #include "support/TempDir.h"
 
 namespace serial {

@@ -12,11 +12,12 @@
 #include <QProcess>
 #include <filesystem>
 
-#include "app/Pty.h"
+#include "app/PortPins.h"
 #include "driver/app/SingleInstance.h"
 #include "platform/channel/ConversationClient.h"
 #include "platform/channel/ConversationServer.h"
 #include "platform/folders/Folders.h"
+#include "support/PtyPair.h"
 #include "support/TempDir.h"
 
 namespace driver {
@@ -25,7 +26,7 @@ namespace {
 class ProgramTest : public ::testing::Test {
   protected:
     testsupport::TempDir dir;
-    apptest::Pty com1;
+    serialtest::PtyPair com1;
 
     void SetUp() override {
         dir.write("ZODUVIR.INI",

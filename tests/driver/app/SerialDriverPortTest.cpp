@@ -12,11 +12,12 @@
 #include <QLineEdit>
 
 #include "app/AppTestSupport.h"
-#include "app/Pty.h"
+#include "app/PortPins.h"
 #include "driver/app/HalvaneForm.h"
 #include "driver/app/PreciseClock.h"
 #include "platform/channel/ConversationServer.h"
 #include "support/FakeLineControl.h"
+#include "support/PtyPair.h"
 #include "support/TempDir.h"
 
 namespace driver {
@@ -34,8 +35,8 @@ bool runEventsUntil(Done done, int limitMs = 3000) {
 class SerialDriverPortTest : public ::testing::Test {
   protected:
     testsupport::TempDir dir;
-    apptest::Pty com2;
-    apptest::Pty com5;
+    serialtest::PtyPair com2;
+    serialtest::PtyPair com5;
     std::filesystem::path settingsFile = dir.write(
         "ZODUVIR.INI", apptest::pinnedPorts({{2, com2.slavePath()}, {5, com5.slavePath()}},
                                             (dir / "no-such-device").string()));
@@ -59,20 +60,19 @@ TEST_F(SerialDriverPortTest, TheScanOpensRealPortsAndKeepsTheLastModem) {
     EXPECT_TRUE(dialogs.errors.empty());
 
     // Bytes from the line reach the engine through the main thread.
-    com5.write({0xFF, 0xFF});
+    com5.write("\xFF\xFF");
     EXPECT_TRUE(runEventsUntil([&] { return form.engine().Label9 > 0; }));
 
     // A command typed by hand goes out on the line at the next send tick.
     form.Command->setText("0;;0");
     form.Button1Click();
-    std::vector<unsigned char> sent;
+    std::string sent;
     EXPECT_TRUE(runEventsUntil([&] {
-        const auto more = com5.readAvailable();
-        sent.insert(sent.end(), more.begin(), more.end());
+        sent += com5.readAvailable();
         return sent.size() >= 5;
     }));
     ASSERT_GE(sent.size(), 5u);
-    EXPECT_EQ(sent[0], 0xFF) << "a request starts with preambles";
+    EXPECT_EQ(static_cast<unsigned char>(sent[0]), 0xFF) << "a request starts with preambles";
 }
 
 TEST_F(SerialDriverPortTest, APortThatCannotBeOpenedSaysWhy) {

@@ -1,7 +1,7 @@
 #pragma once
 
-// A pseudo-terminal pair for serial port tests: the component opens the slave path, the test
-// plays the far side on the master.
+// A pseudo-terminal pair for tests of anything that opens a serial port: the component opens the
+// slave path, the test plays the far side on the master.
 
 #include <fcntl.h>
 #include <poll.h>
@@ -57,6 +57,16 @@ class PtyPair {
             const ssize_t n = ::read(m_master, buf, sizeof buf);
             if (n > 0) got.append(buf, static_cast<std::size_t>(n));
         }
+        return got;
+    }
+
+    // What the component has sent so far, without waiting.
+    std::string readAvailable() {
+        std::string got;
+        char buf[4096];
+        ssize_t n;
+        while ((n = ::read(m_master, buf, sizeof buf)) > 0)
+            got.append(buf, static_cast<std::size_t>(n));
         return got;
     }
 
