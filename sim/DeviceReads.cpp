@@ -27,6 +27,18 @@ std::uint8_t classificationOf(std::uint8_t unitCode) {
     }
 }
 
+// Commands 13 and 57: packed tag (6 bytes), packed descriptor (12) and a date (3).
+Response tagDescriptorDate(const std::string& tag, const std::string& descriptor,
+                           const std::array<std::uint8_t, 3>& date) {
+    Response response;
+    ByteWriter w(response.data);
+    w.packed(tag, 6);
+    w.packed(descriptor, 12);
+    for (std::uint8_t b : date)
+        w.u8(b);
+    return response;
+}
+
 }  // namespace
 
 void Device::appendVariable(Bytes& out, std::uint8_t code, std::int64_t nowMs) const {
@@ -91,23 +103,11 @@ Response Device::readMessage(const Request&) {
 }
 
 Response Device::readTagDescriptorDate(const Request&) {
-    Response response;
-    ByteWriter w(response.data);
-    w.packed(m_settings.tag, 6);
-    w.packed(m_settings.descriptor, 12);
-    for (std::uint8_t b : m_settings.date)
-        w.u8(b);
-    return response;
+    return tagDescriptorDate(m_settings.tag, m_settings.descriptor, m_settings.date);
 }
 
 Response Device::readUnitTag(const Request&) {
-    Response response;
-    ByteWriter w(response.data);
-    w.packed(m_settings.unitTag, 6);
-    w.packed(m_settings.unitDescriptor, 12);
-    for (std::uint8_t b : m_settings.unitDate)
-        w.u8(b);
-    return response;
+    return tagDescriptorDate(m_settings.unitTag, m_settings.unitDescriptor, m_settings.unitDate);
 }
 
 Response Device::readTransducerInfo(const Request&) {

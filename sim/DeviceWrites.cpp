@@ -17,6 +17,16 @@ Response echo(std::uint8_t code, std::span<const std::uint8_t> data, std::size_t
     return {code, 0, Bytes(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(count))};
 }
 
+// Commands 18 and 58: packed tag (6 bytes), packed descriptor (12) and a date (3).
+Response writeTagDescriptorDateFields(const Request& r, std::string& tag, std::string& descriptor,
+                                      std::array<std::uint8_t, 3>& date) {
+    if (r.data.size() < 21) return withCode(rc::kTooFewBytes);
+    tag = unpackAscii(r.data.first(6));
+    descriptor = unpackAscii(r.data.subspan(6, 12));
+    date = {r.data[18], r.data[19], r.data[20]};
+    return echo(rc::kSuccess, r.data, 21);
+}
+
 }  // namespace
 
 Response Device::writeMessage(const Request& r) {
@@ -26,19 +36,12 @@ Response Device::writeMessage(const Request& r) {
 }
 
 Response Device::writeTagDescriptorDate(const Request& r) {
-    if (r.data.size() < 21) return withCode(rc::kTooFewBytes);
-    m_settings.tag = unpackAscii(r.data.first(6));
-    m_settings.descriptor = unpackAscii(r.data.subspan(6, 12));
-    m_settings.date = {r.data[18], r.data[19], r.data[20]};
-    return echo(rc::kSuccess, r.data, 21);
+    return writeTagDescriptorDateFields(r, m_settings.tag, m_settings.descriptor, m_settings.date);
 }
 
 Response Device::writeUnitTag(const Request& r) {
-    if (r.data.size() < 21) return withCode(rc::kTooFewBytes);
-    m_settings.unitTag = unpackAscii(r.data.first(6));
-    m_settings.unitDescriptor = unpackAscii(r.data.subspan(6, 12));
-    m_settings.unitDate = {r.data[18], r.data[19], r.data[20]};
-    return echo(rc::kSuccess, r.data, 21);
+    return writeTagDescriptorDateFields(r, m_settings.unitTag, m_settings.unitDescriptor,
+                                        m_settings.unitDate);
 }
 
 Response Device::writeFinalAssembly(const Request& r) {
