@@ -11,10 +11,6 @@ namespace {
 constexpr std::uint8_t kLoopChannel = 0;
 constexpr std::uint8_t kNotUsedChannel = 250;
 
-Response echo(std::uint8_t code, std::span<const std::uint8_t> data, std::size_t count) {
-    return {code, 0, Bytes(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(count))};
-}
-
 }  // namespace
 
 Response Device::readChannel(const Request& r) {
@@ -62,17 +58,14 @@ Response Device::readChannelInfo(const Request& r) {
     if (r.data.empty()) return withCode(rc::kTooFewBytes);
     if (r.data[0] != kLoopChannel) return withCode(rc::kInvalidSelection);
     const VariableConfig& v = pv();
-    auto inUnit = [&](double value) {
-        return static_cast<float>(convertUnit(value, v.baseUnit, v.unit).value_or(0));
-    };
     Response response;
     ByteWriter w(response.data);
     w.u8(kLoopChannel);
     w.u8(m_settings.alarm);
     w.u8(m_settings.transferFunction);
     w.u8(v.unit);
-    w.f32(inUnit(m_settings.upperRange));
-    w.f32(inUnit(m_settings.lowerRange));
+    w.f32(inReportedUnit(v, m_settings.upperRange));
+    w.f32(inReportedUnit(v, m_settings.lowerRange));
     w.f32(static_cast<float>(m_channelDampingS));
     w.u8(0x01);  // analog channel flags: an output
     return response;

@@ -30,6 +30,11 @@ struct VariableConfig {
     std::uint32_t sensorSerial = 0;
 };
 
+// A value given in the variable's base unit, as the variable reports it.
+inline float inReportedUnit(const VariableConfig& v, double baseValue) {
+    return static_cast<float>(convertUnit(baseValue, v.baseUnit, v.unit).value_or(0));
+}
+
 struct BurstSettings {
     bool enabled = false;
     std::uint8_t command = 3;  // the reply sent as the burst frame: 1, 2, 3, 33, 48 or 110

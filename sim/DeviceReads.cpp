@@ -112,31 +112,26 @@ Response Device::readUnitTag(const Request&) {
 
 Response Device::readTransducerInfo(const Request&) {
     const VariableConfig& v = pv();
-    auto inUnit = [&](double value) {
-        return static_cast<float>(convertUnit(value, v.baseUnit, v.unit).value_or(0));
-    };
     Response response;
     ByteWriter w(response.data);
     w.u24(v.sensorSerial);
     w.u8(v.unit);
-    w.f32(inUnit(v.upperLimit));
-    w.f32(inUnit(v.lowerLimit));
-    w.f32(inUnit(v.minSpan) - inUnit(0));  // a span, so without the units' offset
+    w.f32(inReportedUnit(v, v.upperLimit));
+    w.f32(inReportedUnit(v, v.lowerLimit));
+    w.f32(inReportedUnit(v, v.minSpan) -
+          inReportedUnit(v, 0));  // a span, so without the units' offset
     return response;
 }
 
 Response Device::readDeviceInfo(const Request&) {
     const VariableConfig& v = pv();
-    auto inUnit = [&](double value) {
-        return static_cast<float>(convertUnit(value, v.baseUnit, v.unit).value_or(0));
-    };
     Response response;
     ByteWriter w(response.data);
     w.u8(m_settings.alarm);
     w.u8(m_settings.transferFunction);
     w.u8(v.unit);  // range values are in the PV's unit
-    w.f32(inUnit(m_settings.upperRange));
-    w.f32(inUnit(m_settings.lowerRange));
+    w.f32(inReportedUnit(v, m_settings.upperRange));
+    w.f32(inReportedUnit(v, m_settings.lowerRange));
     w.f32(static_cast<float>(v.dampingS));
     w.u8(m_settings.writeProtect ? 1 : 0);
     w.u8(static_cast<std::uint8_t>(m_settings.distributor));  // private-label distributor
@@ -174,18 +169,15 @@ Response Device::readVariableInfo(const Request& r) {
     const std::uint8_t code = r.data[0];
     if (!variableExists(code)) return withCode(rc::kInvalidSelection);
     const VariableConfig& v = m_settings.variables[code];
-    auto inUnit = [&](double value) {
-        return static_cast<float>(convertUnit(value, v.baseUnit, v.unit).value_or(0));
-    };
     Response response;
     ByteWriter w(response.data);
     w.u8(code);
     w.u24(v.sensorSerial);
     w.u8(v.unit);
-    w.f32(inUnit(v.upperLimit));
-    w.f32(inUnit(v.lowerLimit));
+    w.f32(inReportedUnit(v, v.upperLimit));
+    w.f32(inReportedUnit(v, v.lowerLimit));
     w.f32(static_cast<float>(v.dampingS));
-    w.f32(inUnit(v.minSpan) - inUnit(0));
+    w.f32(inReportedUnit(v, v.minSpan) - inReportedUnit(v, 0));
     if (m_settings.revision >= 6) {
         w.u8(classificationOf(v.unit));
         w.u8(250);        // device family: not used

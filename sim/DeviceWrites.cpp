@@ -13,10 +13,6 @@ constexpr double kMaxDampingS = 60;
 constexpr double kMinFixedMa = 3.6;
 constexpr double kMaxFixedMa = 21.0;
 
-Response echo(std::uint8_t code, std::span<const std::uint8_t> data, std::size_t count) {
-    return {code, 0, Bytes(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(count))};
-}
-
 // Commands 18 and 58: packed tag (6 bytes), packed descriptor (12) and a date (3).
 Response writeTagDescriptorDateFields(const Request& r, std::string& tag, std::string& descriptor,
                                       std::array<std::uint8_t, 3>& date) {

@@ -3,7 +3,9 @@
 // What a device answers to one command: the response code, the device status byte and the
 // reply data that follows them in the frame.
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "sim/FieldCodec.h"
 
@@ -58,6 +60,11 @@ inline Response withCode(std::uint8_t code) {
     Response response;
     response.code = code;
     return response;
+}
+
+// A write's reply: the response code and the first `count` bytes of the request data, echoed.
+inline Response echo(std::uint8_t code, std::span<const std::uint8_t> data, std::size_t count) {
+    return {code, 0, Bytes(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(count))};
 }
 
 }  // namespace sim
