@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <system_error>
 
+#include "ProjectVersion.h"
 #include "driver/app/DriverSettings.h"
 #include "driver/app/HalvaneForm.h"
 #include "driver/app/PreciseClock.h"
@@ -20,10 +21,6 @@
 #include "platform/folders/Folders.h"
 #include "platform/ini/IniFile.h"
 #include "platform/locale/SystemLocale.h"
-
-#ifndef HALVANE_VERSION
-#define HALVANE_VERSION "0.0.0"
-#endif
 
 namespace driver {
 

@@ -16,6 +16,7 @@
 #include <QThread>
 #include <QToolButton>
 
+#include "ProjectVersion.h"
 #include "driver/app/DriverIcon.h"
 #include "driver/app/DriverSettings.h"
 #include "driver/app/LinkTrace.h"
@@ -24,10 +25,6 @@
 #include "driver/app/QtUserDialogs.h"
 #include "driver/command/CommandLine.h"
 #include "platform/channel/ConversationServer.h"
-
-#ifndef HALVANE_VERSION
-#define HALVANE_VERSION "0.0.0"
-#endif
 
 namespace driver {
 

@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QToolButton>
 
+#include "ProjectVersion.h"
 #include "app/AppTestSupport.h"
 #include "driver/app/PreciseClock.h"
 #include "platform/channel/ConversationServer.h"

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 
+#include "ProjectVersion.h"
 #include "app/AppTestSupport.h"
 #include "driver/app/DriverProgram.h"
 #include "driver/app/DriverSettings.h"
