@@ -3,6 +3,8 @@
 namespace logger {
 
 QtWindowTimer::QtWindowTimer() {
+    // Intervals as given: a coarse timer may fire up to 5 % early or late.
+    m_timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&m_timer, &QTimer::timeout, [this] {
         if (m_handler) m_handler();
     });

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "LoggerRig.h"
+#include "logger/core/Headless.h"
 #include "logger/core/RecordLines.h"
 
 namespace logger {
@@ -182,6 +183,62 @@ TEST_F(RecordTest, ALogFileThatCannotBeMadeRefusesTheStart) {
     views.messages.clear();
     EXPECT_TRUE(record.PrepareLogFile()) << "nothing to prepare";
     EXPECT_TRUE(views.messages.empty());
+}
+
+}  // namespace
+}  // namespace logger
+
+namespace logger {
+namespace {
+
+std::string streamText(std::FILE* stream) {
+    std::rewind(stream);
+    std::string text;
+    for (int c; (c = std::fgetc(stream)) != EOF;)
+        text.push_back(static_cast<char>(c));
+    return text;
+}
+
+TEST(Headless, TheRecordGoesToTheStreamAndBoxesAreAnsweredAsNobodysChoice) {
+    std::FILE* out = std::tmpfile();
+    std::FILE* errors = std::tmpfile();
+    ASSERT_TRUE(out && errors);
+    testsupport::TempDir dir;
+    MonitorSettings settings;
+    settings.writeToFile = true;
+    settings.logFileMode = LogFileMode::Rewrite;
+    settings.logFile = dir.write("monitor.log", "kept\r\n");
+    const MonitorTexts texts;
+    StreamRecordPane pane(out);
+    StreamMessageBoxes boxes(errors);
+    MonitorRecord record(pane, settings, boxes, texts);
+
+    EXPECT_FALSE(record.PrepareLogFile()) << "nobody said yes to emptying the file";
+    EXPECT_EQ(testsupport::TempDir::read(settings.logFile), "kept\r\n");
+    settings.logFileMode = LogFileMode::Append;
+    ASSERT_TRUE(record.PrepareLogFile());
+    for (int i = 0; i < 102; ++i)
+        record.AddRecordLine(QStringLiteral("09:30:05\t\u00B0C"));
+    EXPECT_EQ(pane.lineCount(), 101);
+    std::string expected;
+    for (int i = 0; i < 102; ++i)
+        expected +=
+            "09:30:05\t\xC2\xB0"
+            "C\n";
+    EXPECT_EQ(streamText(out), expected);
+    EXPECT_EQ(testsupport::TempDir::read(settings.logFile).size(), 6 + 102 * 14u);
+
+    EXPECT_EQ(
+        boxes.show(MessageKind::Warning, texts.communicationError, MessageButtons::AbortRetry),
+        MessageAnswer::Abort);
+    EXPECT_EQ(boxes.show(MessageKind::Error, texts.driverNotFound, MessageButtons::Ok),
+              MessageAnswer::Ok);
+    EXPECT_EQ(streamText(errors),
+              "Loopscribe: Warning: File aready exists! Do you really want to rewrite file? (No)\n"
+              "Loopscribe: Warning: Communication Error! (Abort)\n"
+              "Loopscribe: Error: Halvane not found! Cannot start monitor!\n");
+    std::fclose(out);
+    std::fclose(errors);
 }
 
 }  // namespace
