@@ -47,6 +47,14 @@ WindowSizes designedWindowSizes(WindowSize screen) {
             {WindowSize{216, 136}, {216, 136}, {212, 147}, {212, 147}, {216, 136}}};
 }
 
+WindowPlace placeOnScreen(WindowPlace place, WindowSize window, WindowSize screen) {
+    if (place.top < 0) place.top = 0;
+    if (place.top + window.height > screen.height) place.top = screen.height - window.height;
+    if (place.left < 0) place.left = 0;
+    if (place.left + window.width > screen.width) place.left = screen.width - window.width;
+    return place;
+}
+
 MonitorSettings CtiIniMonitor(const platform::IniFile& file, const WindowSizes& sizes,
                               const std::filesystem::path& dataFolder) {
     MonitorSettings s;

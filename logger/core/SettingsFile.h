@@ -29,6 +29,10 @@ struct WindowSizes {
 // The sizes of the windows as designed (client areas, no frames) on the given screen.
 WindowSizes designedWindowSizes(WindowSize screen);
 
+// Where a chart window stands once shown: a top edge above the screen becomes 0, a bottom edge
+// below it moves the window up to end at the screen's bottom, and the same from left to right.
+WindowPlace placeOnScreen(WindowPlace place, WindowSize window, WindowSize screen);
+
 // Reads every key in the file's order, each computed default from the values read before it,
 // and the main window's place kept on the screen. `dataFolder` holds the default log file.
 MonitorSettings CtiIniMonitor(const platform::IniFile& file, const WindowSizes& sizes,

@@ -60,6 +60,20 @@ TEST_F(SettingsTest, TheMainWindowIsKeptOnTheScreenAndTheChartsFollowIt) {
     EXPECT_EQ(s.charts[kSecondary].top, 146) << "below the PV chart where it was put";
 }
 
+TEST_F(SettingsTest, AChartPlacedOffTheScreenIsShownOnIt) {
+    const WindowSize chart{216, 136};
+    const struct {
+        WindowPlace stored;
+        WindowPlace shown;
+    } cases[] = {
+        {{100, 2000}, {100, 944}}, {{-300, -20}, {0, 0}},      {{1800, 500}, {1704, 500}},
+        {{100, 100}, {100, 100}},  {{1704, 944}, {1704, 944}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(placeOnScreen(c.stored, chart, kSizes.screen), c.shown)
+            << c.stored.left << "," << c.stored.top;
+}
+
 TEST_F(SettingsTest, TheLaterOfEachPairWinsAndNeitherGivesTheDefault) {
     const struct {
         const char* keys;
