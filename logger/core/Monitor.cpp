@@ -1,6 +1,6 @@
 #include "logger/core/Monitor.h"
 
-#include <QStringList>
+#include <algorithm>
 
 #include "logger/core/OneByteText.h"
 #include "logger/core/RecordLines.h"
@@ -62,7 +62,7 @@ void Monitor::DoNewLink() {
 void Monitor::bbStartClick() {
     if (!m_startEnabled) return;
     Multidrop.fill(false);
-    MultidropIdx = m_context.settings.highestAddress;
+    MultidropIdx = highestAddress();
     if (!m_record.PrepareLogFile()) return;
     // A run begins knowing nothing of the driver: a Stop while it was busy must not keep this
     // run from sending.
@@ -236,6 +236,10 @@ void Monitor::addErrorLines(const QString& error, const QString& address) {
     m_record.AddRecordLine(
         timeStampedLine(m_context.settings.timeStampFormat, m_clock.now(), error));
     m_record.AddRecordLine(labelledLine(m_context.texts.pollingAddress, address));
+}
+
+int Monitor::highestAddress() const {
+    return std::clamp(m_context.settings.highestAddress, 0, kHighestPollingAddress);
 }
 
 void Monitor::setCommand(int command) {

@@ -107,6 +107,7 @@ class Monitor {
 
     const std::string& line(std::size_t number) const;
     double value(std::size_t number) const;
+    int highestAddress() const;  // of the settings, kept to the polling addresses
     void setCommand(int command);
     void SmazHlavickuCmd0();
     void setButtons(bool start, bool stop);

@@ -67,7 +67,7 @@ void Monitor::identify() {
     const MonitorTexts& texts = m_context.texts;
     m_timers.timeOut.setEnabled(false);
     Multidrop[MultidropIdx] = true;
-    MultidropIdx = nextPollingAddress(MultidropIdx, m_context.settings.highestAddress);
+    MultidropIdx = nextPollingAddress(MultidropIdx, highestAddress());
     setCommand(Multidrop[MultidropIdx] ? 3 : 0);
 
     m_views.header.setCaptionsVisible(true);
@@ -93,7 +93,7 @@ void Monitor::read() {
     const MonitorSettings& settings = m_context.settings;
     const char userSeparator = m_context.locale.decimalSeparator;
     m_timers.timeOut.setEnabled(false);
-    MultidropIdx = nextPollingAddress(MultidropIdx, settings.highestAddress);
+    MultidropIdx = nextPollingAddress(MultidropIdx, highestAddress());
     setCommand(3);
 
     ReadingLine reading(m_context.texts, fromOneByteText(line(2)));

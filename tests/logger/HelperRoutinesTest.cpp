@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "ProjectVersion.h"
 #include "logger/core/NumberText.h"
 #include "logger/core/OneByteText.h"
+#include "logger/core/ReplyText.h"
 #include "logger/core/TableFile.h"
 #include "logger/core/VersionText.h"
 #include "support/TempDir.h"
@@ -108,6 +110,26 @@ TEST(TableFile, TheLanguagesTableBesideTheProgramElseTheEnglishOne) {
     dir.write("bin/TABDE.DDF", "");
     EXPECT_EQ(loggerTableFile(bin, "de"), bin / "TABDE.DDF");
     EXPECT_EQ(loggerTableFile(bin, "ru"), bin / "TABEN.DDF");
+}
+
+TEST(ReplyText, CommandLinesAndTheLinesOfAReply) {
+    EXPECT_EQ(commandLine(0, 5), "0   \r\n5\r\n");
+    EXPECT_EQ(commandLine(3, 63), "3   \r\n63\r\n");
+    const struct {
+        std::string_view text;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"3\r\n2\r\nCommunication Error!\r\n", {"3", "2", "Communication Error!", ""}},
+        {"Busy!\r\n", {"Busy!", ""}},
+        {"", {""}},
+        {"a\r\nb", {"a", "b"}},
+        {"a\nb\r\r\n", {"a\nb\r", ""}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(splitReply(c.text), c.lines);
+    for (const auto& [address, highest, next] :
+         {std::tuple{3, 3, 2}, {1, 3, 3}, {0, 0, 0}, {63, 63, 62}, {2, 2, 1}})
+        EXPECT_EQ(nextPollingAddress(address, highest), next) << address << " of " << highest;
 }
 
 TEST(VersionText, MajorAndMinorOfTheVersion) {
