@@ -1,5 +1,7 @@
 #include "hart/CommandCatalogue.h"
 
+#include "hart/ReplyText.h"
+
 #include <algorithm>
 #include <array>
 
@@ -11,6 +13,8 @@ using K = ArgumentKind;
 
 constexpr std::uint8_t kGenericCommand = 255;
 constexpr std::size_t kReplySlots = 25;
+constexpr std::size_t kFormatKept = 32;       // characters of a format text the request keeps
+constexpr std::size_t kReplyFormatStart = 4;  // 0-based: after the kind letter and 3 digits
 
 // Request arguments, shared by the commands that take the same ones.
 constexpr RequestArgument kArgs6[] = {
@@ -63,9 +67,8 @@ constexpr RequestArgument kArgs65[] = {{"Analog channel", K::Byte, 0, "0"},
                                        {"Range unit", K::Unit, 0, "mA"},
                                        {"Upper range value", K::Float, 0, "20"},
                                        {"Lower range value", K::Float, 0, "4"}};
-constexpr RequestArgument kArgs66[] = {{"Analog channel", K::Byte, 0, "0"},
-                                       {"Unit", K::Unit, 0, "mA"},
-                                       {"Level", K::Float, 0, "12"}};
+constexpr RequestArgument kArgs66[] = {
+    {"Analog channel", K::Byte, 0, "0"}, {"Unit", K::Unit, 0, "mA"}, {"Level", K::Float, 0, "12"}};
 constexpr RequestArgument kArgs69[] = {{"Analog channel", K::Byte, 0, "0"},
                                        {"Transfer function code", K::Byte, 0, "0"}};
 constexpr RequestArgument kArgs107[] = {
@@ -75,21 +78,19 @@ constexpr RequestArgument kArgs107[] = {
     {"Burst variable 4", K::Byte, 0, "3"}};
 constexpr RequestArgument kArgs108[] = {{"Burst command", K::Byte, 0, "3"}};
 constexpr RequestArgument kArgs109[] = {{"Burst mode", K::Byte, 0, "1", "0 off, 1 on"}};
-constexpr RequestArgument kArgs255[] = {
-    {"Format text", K::FormatText, 32, "R128B|B"},
-    {"Values", K::FormatValues, 0, "7"}};
+constexpr RequestArgument kArgs255[] = {{"Format text", K::FormatText, 32, "R128B|B"},
+                                        {"Values", K::FormatValues, 0, "7"}};
 
 // Reply slots, shared by the commands whose replies the decoder lays out alike.
-constexpr ReplyField kIdentity[] = {{"Manufacturer"},     {"Device type"},
-                                    {"Preambles"},        {"HART revision"},
-                                    {"Device revision"},  {"Software revision"},
-                                    {"Hardware revision"}, {"Flags"},
-                                    {"Device ID"}};
+constexpr ReplyField kIdentity[] = {
+    {"Manufacturer"},      {"Device type"},     {"Preambles"},
+    {"HART revision"},     {"Device revision"}, {"Software revision"},
+    {"Hardware revision"}, {"Flags"},           {"Device ID"}};
 constexpr ReplyField kReply1[] = {{"PV unit"}, {"PV", {}, 1}};
 constexpr ReplyField kReply2[] = {{"Loop current", "mA"}, {"Percent of range", "%"}};
-constexpr ReplyField kReply3[] = {{"Loop current", "mA"}, {"PV unit"}, {"PV", {}, 2},
-                                  {"SV unit"},            {"SV", {}, 4}, {"TV unit"},
-                                  {"TV", {}, 6},          {"QV unit"}, {"QV", {}, 8}};
+constexpr ReplyField kReply3[] = {{"Loop current", "mA"}, {"PV unit"}, {"PV", {}, 2}, {"SV unit"},
+                                  {"SV", {}, 4},          {"TV unit"}, {"TV", {}, 6}, {"QV unit"},
+                                  {"QV", {}, 8}};
 constexpr ReplyField kReply6[] = {{"Polling address"}};
 constexpr ReplyField kMessage[] = {{"Message"}};
 constexpr ReplyField kTagDescriptorDate[] = {{"Tag"}, {"Descriptor"}, {"Date"}};
@@ -109,10 +110,9 @@ constexpr ReplyField kReply15[] = {{"Alarm selection"},
                                    {"Private label distributor"}};
 constexpr ReplyField kFinalAssembly[] = {{"Final assembly number"}};
 constexpr ReplyField kReply33[] = {
-    {"Variable 1 code"}, {"Variable 1 unit"}, {"Variable 1", {}, 2},
-    {"Variable 2 code"}, {"Variable 2 unit"}, {"Variable 2", {}, 5},
-    {"Variable 3 code"}, {"Variable 3 unit"}, {"Variable 3", {}, 8},
-    {"Variable 4 code"}, {"Variable 4 unit"}, {"Variable 4", {}, 11}};
+    {"Variable 1 code"},   {"Variable 1 unit"},   {"Variable 1", {}, 2}, {"Variable 2 code"},
+    {"Variable 2 unit"},   {"Variable 2", {}, 5}, {"Variable 3 code"},   {"Variable 3 unit"},
+    {"Variable 3", {}, 8}, {"Variable 4 code"},   {"Variable 4 unit"},   {"Variable 4", {}, 11}};
 constexpr ReplyField kReply34[] = {{"PV damping", "s"}};
 constexpr ReplyField kReply35[] = {
     {"Range unit"}, {"Upper range value", {}, 1}, {"Lower range value", {}, 1}};
@@ -122,56 +122,47 @@ constexpr ReplyField kReply44[] = {{"PV unit"}};
 constexpr ReplyField kMeasuredCurrent[] = {{"Measured current", "mA"}};
 constexpr ReplyField kReply47[] = {{"Transfer function"}};
 constexpr ReplyField kReply48[] = {
-    {"Status bytes 0-1"},   {"Status bytes 2-3"},   {"Status bytes 4-5"},
-    {"Status bytes 6-7"},   {"Status bytes 8-9"},   {"Status bytes 10-11"},
-    {"Status bytes 12-13"}, {"Status bytes 14-15"}, {"Status bytes 16-17"},
-    {"Status bytes 18-19"}, {"Status bytes 20-21"}, {"Status bytes 22-23"},
+    {"Status bytes 0-1"},   {"Status bytes 2-3"},   {"Status bytes 4-5"},   {"Status bytes 6-7"},
+    {"Status bytes 8-9"},   {"Status bytes 10-11"}, {"Status bytes 12-13"}, {"Status bytes 14-15"},
+    {"Status bytes 16-17"}, {"Status bytes 18-19"}, {"Status bytes 20-21"}, {"Status bytes 22-23"},
     {"Status byte 24"}};
 constexpr ReplyField kAssignments[] = {
     {"PV variable"}, {"SV variable"}, {"TV variable"}, {"QV variable"}};
 constexpr ReplyField kReply52[] = {{"Device variable"}};
 constexpr ReplyField kReply53[] = {{"Device variable"}, {"Unit"}};
-constexpr ReplyField kReply54[] = {{"Device variable"},
-                                   {"Sensor serial number"},
-                                   {"Sensor limits unit"},
-                                   {"Upper sensor limit", {}, 3},
-                                   {"Lower sensor limit", {}, 3},
-                                   {"Damping", "s"},
+constexpr ReplyField kReply54[] = {{"Device variable"},           {"Sensor serial number"},
+                                   {"Sensor limits unit"},        {"Upper sensor limit", {}, 3},
+                                   {"Lower sensor limit", {}, 3}, {"Damping", "s"},
                                    {"Minimum span", {}, 3}};
 constexpr ReplyField kReply55[] = {{"Device variable"}, {"Damping", "s"}};
-constexpr ReplyField kReply60[] = {{"Analog channel"},
-                                   {"Channel unit"},
-                                   {"Channel level", {}, 2},
-                                   {"Percent of range", "%"}};
-constexpr ReplyField kReply61[] = {
-    {"Analog channel unit"}, {"Analog channel level", {}, 1},
-    {"PV unit"},             {"PV", {}, 3},
-    {"SV unit"},             {"SV", {}, 5},
-    {"TV unit"},             {"TV", {}, 7},
-    {"QV unit"},             {"QV", {}, 9}};
+constexpr ReplyField kReply60[] = {
+    {"Analog channel"}, {"Channel unit"}, {"Channel level", {}, 2}, {"Percent of range", "%"}};
+constexpr ReplyField kReply61[] = {{"Analog channel unit"},
+                                   {"Analog channel level", {}, 1},
+                                   {"PV unit"},
+                                   {"PV", {}, 3},
+                                   {"SV unit"},
+                                   {"SV", {}, 5},
+                                   {"TV unit"},
+                                   {"TV", {}, 7},
+                                   {"QV unit"},
+                                   {"QV", {}, 9}};
 constexpr ReplyField kReply62[] = {
     {"Channel 1 number"}, {"Channel 1 unit"}, {"Channel 1 level", {}, 2},
     {"Channel 2 number"}, {"Channel 2 unit"}, {"Channel 2 level", {}, 5},
     {"Channel 3 number"}, {"Channel 3 unit"}, {"Channel 3 level", {}, 8},
     {"Channel 4 number"}, {"Channel 4 unit"}, {"Channel 4 level", {}, 11}};
-constexpr ReplyField kReply63[] = {{"Analog channel"},
-                                   {"Alarm selection code"},
-                                   {"Transfer function"},
-                                   {"Range unit"},
-                                   {"Upper range value", {}, 4},
-                                   {"Lower range value", {}, 4},
-                                   {"Damping", "s"}};
+constexpr ReplyField kReply63[] = {
+    {"Analog channel"}, {"Alarm selection code"},     {"Transfer function"},
+    {"Range unit"},     {"Upper range value", {}, 4}, {"Lower range value", {}, 4},
+    {"Damping", "s"}};
 constexpr ReplyField kReply64[] = {{"Analog channel"}, {"Damping", "s"}};
-constexpr ReplyField kReply65[] = {{"Analog channel"},
-                                   {"Range unit"},
-                                   {"Upper range value", {}, 2},
-                                   {"Lower range value", {}, 2}};
+constexpr ReplyField kReply65[] = {
+    {"Analog channel"}, {"Range unit"}, {"Upper range value", {}, 2}, {"Lower range value", {}, 2}};
 constexpr ReplyField kChannelLevel[] = {{"Analog channel"}, {"Unit"}, {"Level", {}, 2}};
 constexpr ReplyField kReply69[] = {{"Analog channel"}, {"Transfer function"}};
-constexpr ReplyField kReply70[] = {{"Analog channel"},
-                                   {"Endpoint unit"},
-                                   {"Upper endpoint", {}, 2},
-                                   {"Lower endpoint", {}, 2}};
+constexpr ReplyField kReply70[] = {
+    {"Analog channel"}, {"Endpoint unit"}, {"Upper endpoint", {}, 2}, {"Lower endpoint", {}, 2}};
 constexpr ReplyField kReply107[] = {
     {"Burst variable 1"}, {"Burst variable 2"}, {"Burst variable 3"}, {"Burst variable 4"}};
 constexpr ReplyField kReply108[] = {{"Burst command"}};
@@ -261,6 +252,41 @@ std::string_view formatItemKind(char letter) {
     }
 }
 
+// The command number in characters 2 to 4 of a generic format text.
+std::optional<std::uint8_t> commandOfFormat(std::string_view format) {
+    if (format.size() < kReplyFormatStart) return std::nullopt;
+    unsigned number = 0;
+    for (std::size_t i = 1; i < kReplyFormatStart; ++i) {
+        if (format[i] < '0' || format[i] > '9') return std::nullopt;
+        number = number * 10 + static_cast<unsigned>(format[i] - '0');
+    }
+    if (number > 255) return std::nullopt;
+    return static_cast<std::uint8_t>(number);
+}
+
+// One slot for each item of a reply format, read up to where the decoder stops; then the slots
+// of the sent command's own layout that the items did not replace (the decoder writes that
+// layout first).
+std::vector<SlotName> templateSlots(std::uint8_t sent, std::string_view replyFormat) {
+    std::vector<SlotName> slots;
+    for (std::size_t i = 0; i < replyFormat.size() && slots.size() < kReplySlots;) {
+        const std::string_view kind = formatItemKind(replyFormat[i]);
+        if (kind.empty()) break;
+        slots.push_back({std::string(kind) + " " + std::to_string(slots.size() + 1), {}, 0});
+        const char letter = replyFormat[i];
+        i += (letter == 'P' || letter == 'A') ? 3 : (letter == 'L' ? 2 : 1);
+    }
+    const std::size_t items = slots.size();
+    const std::vector<SlotName> layout =
+        sent == kGenericCommand ? std::vector<SlotName>{} : ReplySlots(sent);
+    for (std::size_t k = items; k < layout.size(); ++k) {
+        SlotName slot = layout[k];
+        if (slot.unitSlot <= items) slot.unitSlot = 0;
+        slots.push_back(std::move(slot));
+    }
+    return slots;
+}
+
 }  // namespace
 
 std::span<const CommandEntry> CatalogueCommands() {
@@ -274,8 +300,9 @@ bool IsDeviceSpecificCommand(std::uint8_t command) {
 }
 
 std::optional<CommandEntry> FindCommand(std::uint8_t command) {
-    const auto* found = std::find_if(std::begin(kCommands), std::end(kCommands),
-                                     [command](const CommandEntry& e) { return e.number == command; });
+    const auto* found =
+        std::find_if(std::begin(kCommands), std::end(kCommands),
+                     [command](const CommandEntry& e) { return e.number == command; });
     if (found != std::end(kCommands)) return *found;
     if (IsDeviceSpecificCommand(command)) return CommandEntry{command, "Device-specific command"};
     return std::nullopt;
@@ -315,34 +342,44 @@ std::vector<SlotName> ReplySlots(std::uint8_t command, std::string_view formatTe
     }
     // The request keeps 32 characters of the format text; characters 2 to 4 name the command
     // sent, and a request with data ("R" or "W") has its reply format after the first "|".
-    const std::string_view format = formatText.substr(0, std::min<std::size_t>(formatText.size(), 32));
-    if (format.size() < 4) return slots;
-    std::uint8_t sent = 0;
-    for (std::size_t i = 1; i <= 3; ++i) {
-        if (format[i] < '0' || format[i] > '9' || sent * 10 + (format[i] - '0') > 255) return slots;
-        sent = static_cast<std::uint8_t>(sent * 10 + (format[i] - '0'));
-    }
-    std::size_t start = 4;
+    const std::string_view format = formatText.substr(0, std::min(formatText.size(), kFormatKept));
+    const std::optional<std::uint8_t> sent = commandOfFormat(format);
+    if (!sent) return slots;
+    std::size_t start = kReplyFormatStart;
     if (format[0] == 'R' || format[0] == 'W') {
         const std::size_t bar = format.find('|');
         if (bar == std::string_view::npos || bar < start) return slots;
         start = bar + 1;
     }
-    for (std::size_t i = start; i < format.size() && slots.size() < kReplySlots;) {
-        const std::string_view kind = formatItemKind(format[i]);
-        if (kind.empty()) break;
-        slots.push_back({std::string(kind) + " " + std::to_string(slots.size() + 1), {}, 0});
-        i += (format[i] == 'P' || format[i] == 'A') ? 3 : (format[i] == 'L' ? 2 : 1);
+    return templateSlots(*sent, format.substr(start));
+}
+
+std::vector<SlotName> DecodedReplySlots(const HartMessage& msg) {
+    // The decoder applies the reply template left in ControlStr by the request of a generic
+    // command: its kind letter, command digits and reply format.
+    const std::string& format = msg.ControlStr;
+    if (format.size() > kReplyFormatStart && commandOfFormat(format) == msg.Command)
+        return templateSlots(msg.Command, std::string_view(format).substr(kReplyFormatStart));
+    return ReplySlots(msg.Command);
+}
+
+std::vector<std::string> ReplyLineTitles(const std::vector<std::string>& lines,
+                                         const std::vector<SlotName>& slots) {
+    static constexpr std::string_view kHeads[] = {"Command", "Polling address", "Response",
+                                                  "Device status"};
+    std::vector<std::string> titles;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i < std::size(kHeads)) {
+            titles.emplace_back(kHeads[i]);
+        } else if (i == std::size(kHeads) && lines[2] == kInvalidSelection) {
+            titles.emplace_back("Replies delivered");
+        } else if (const std::size_t k = i - std::size(kHeads); k < slots.size()) {
+            titles.push_back(FieldTitle({slots[k].name, slots[k].unit}));
+        } else {
+            titles.push_back("Line " + std::to_string(i + 1));
+        }
     }
-    // The decoder wrote the layout of the command sent first; the items replaced its first slots.
-    const std::size_t items = slots.size();
-    std::vector<SlotName> layout = sent == kGenericCommand ? std::vector<SlotName>{} : ReplySlots(sent);
-    for (std::size_t k = items; k < layout.size(); ++k) {
-        SlotName slot = layout[k];
-        if (slot.unitSlot <= items) slot.unitSlot = 0;
-        slots.push_back(std::move(slot));
-    }
-    return slots;
+    return titles;
 }
 
 }  // namespace hart

@@ -13,21 +13,23 @@
 #include <string_view>
 #include <vector>
 
+#include "hart/HartMessage.h"
+
 namespace hart {
 
 enum class ArgumentKind : std::uint8_t {
-    Byte,              // a whole number 0..255
-    Float,             // a number; "." and "," both read as the decimal separator
-    Int24,             // a whole number 0..16777215, sent in three bytes
-    PackedText,        // packed ASCII (upper case); a longer text is cut
-    LimitedPackedText, // packed ASCII after trimming blanks; a longer text is refused
-    Text,              // one-byte text; a longer text is cut
-    Unit,              // a unit code 0..254 or its name in the table file
-    TransferFunction,  // a transfer-function code 0..254 or its name in the table file
-    ShortDate,         // a date in the user's short date format, or empty for none
-    DottedDate,        // day.month.year
-    FormatText,        // the generic command's format text
-    FormatValues,      // one argument for each request item of the format text
+    Byte,               // a whole number 0..255
+    Float,              // a number; "." and "," both read as the decimal separator
+    Int24,              // a whole number 0..16777215, sent in three bytes
+    PackedText,         // packed ASCII (upper case); a longer text is cut
+    LimitedPackedText,  // packed ASCII after trimming blanks; a longer text is refused
+    Text,               // one-byte text; a longer text is cut
+    Unit,               // a unit code 0..254 or its name in the table file
+    TransferFunction,   // a transfer-function code 0..254 or its name in the table file
+    ShortDate,          // a date in the user's short date format, or empty for none
+    DottedDate,         // day.month.year
+    FormatText,         // the generic command's format text
+    FormatValues,       // one argument for each request item of the format text
 };
 
 struct RequestArgument {
@@ -84,5 +86,16 @@ struct SlotName {
 // "Packed text 4", "Text 5", "Integer 6"), read up to where the decoder stops; the slots after
 // those keep what the layout of the command number in the digits put there.
 std::vector<SlotName> ReplySlots(std::uint8_t command, std::string_view formatText = {});
+
+// The names of the result slots of the reply just decoded into msg: by the reply template the
+// decoder applied (the generic command's, left in ControlStr), else by msg.Command.
+std::vector<SlotName> DecodedReplySlots(const HartMessage& msg);
+
+// A title for every line of a reply text (see ReplyText.h): "Command", "Polling address",
+// "Response", "Device status", then the slots' titles with their fixed units
+// ("Loop current (mA)"), "Replies delivered" for the count after "Invalid Selection!", and
+// "Line 14" for a line no slot names.
+std::vector<std::string> ReplyLineTitles(const std::vector<std::string>& lines,
+                                         const std::vector<SlotName>& slots);
 
 }  // namespace hart

@@ -209,7 +209,27 @@ TEST_F(CatalogueReplyTest, NamesEveryItemOfAReplyFormat) {
         while (filled + 1 < msg.S.size() && !msg.S[filled + 1].empty())
             ++filled;
         EXPECT_EQ(slots.size(), filled);
+        // The reply decoded into the record is named alike.
+        EXPECT_EQ(slotNames(DecodedReplySlots(msg)), slotNames(slots));
     }
+}
+
+TEST(CommandCatalogue, TitlesEveryLineOfAReplyText) {
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(
+        ReplyLineTitles({"3", "1", "", "", "4", "kPa", "1.5", "degC", "20", "x"}, ReplySlots(3)),
+        (Lines{"Command", "Polling address", "Response", "Device status", "Loop current (mA)",
+               "PV unit", "PV", "SV unit", "SV", "TV unit"}));
+    EXPECT_EQ(
+        ReplyLineTitles({"6", "1", "Invalid Selection!", "", "4"}, ReplySlots(6)),
+        (Lines{"Command", "Polling address", "Response", "Device status", "Replies delivered"}));
+    EXPECT_EQ(ReplyLineTitles({"4", "1", "Command Error!"}, {}),
+              (Lines{"Command", "Polling address", "Response"}));
+    EXPECT_EQ(ReplyLineTitles({"128", "1", "", "", "7"}, {}).back(), "Line 5");
+    // Without a reply template the record's command names the slots.
+    HartMessage msg;
+    msg.Command = 1;
+    EXPECT_EQ(DecodedReplySlots(msg)[1].name, "PV");
 }
 
 TEST(CommandCatalogue, KeysAndTitlesForPeopleAndScripts) {

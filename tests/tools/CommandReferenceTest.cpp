@@ -26,8 +26,9 @@ TEST(CommandReference, ListsEveryCommandWithAnExampleThatRuns) {
     const std::string list = commandList();
     for (const hart::CommandEntry& e : hart::CatalogueCommands()) {
         const std::string number = std::to_string(e.number);
-        EXPECT_NE(list.find(std::string(3 - number.size(), ' ') + number + "  " + std::string(e.name)),
-                  std::string::npos)
+        EXPECT_NE(
+            list.find(std::string(3 - number.size(), ' ') + number + "  " + std::string(e.name)),
+            std::string::npos)
             << number;
     }
     EXPECT_NE(list.find("halvane-cmd 35 0 kPa 100 0"), std::string::npos);

@@ -39,13 +39,16 @@ TEST_F(LocalCheckTest, SaysWhyTheDriverWouldRefuse) {
         {"4;;1", "4", "1", "command 4 is not one the driver sends"},
         {"3a;;1", "3a", "1", "the command number \"3a\" is no whole number from 0 to 255"},
         {"3;;x", "3", "x", "the polling address \"x\" is no number from 0 to 64"},
-        {"3;;65", "3", "65", "polling address 65 is out of range: the driver polls addresses 0 to 64"},
+        {"3;;65", "3", "65",
+         "polling address 65 is out of range: the driver polls addresses 0 to 64"},
         // Unit names as the table spells them, with the closest names offered.
         {"35;;1;;kpa;;100;;0", "35", "1",
          "argument 1 (Range unit): there is no unit \"kpa\"; did you mean kPa?"},
-        {"44;;1;;degc", "44", "1", "argument 1 (PV unit): there is no unit \"degc\"; did you mean degC?"},
+        {"44;;1;;degc", "44", "1",
+         "argument 1 (PV unit): there is no unit \"degc\"; did you mean degC?"},
         {"44;;1;;furlongs", "44", "1",
-         "argument 1 (PV unit): there is no unit \"furlongs\" (halvane-cmd --list-units lists them)"},
+         "argument 1 (PV unit): there is no unit \"furlongs\" (halvane-cmd --list-units lists "
+         "them)"},
         {"44;;1;;255", "44", "1", "argument 1 (PV unit): code 255 means no unit"},
         {"44;;1;;300", "44", "1", "argument 1 (PV unit): \"300\" is no unit code (0 to 254)"},
         {"47;;1;;square root", "47", "1", "did you mean Square Root?"},
@@ -53,23 +56,30 @@ TEST_F(LocalCheckTest, SaysWhyTheDriverWouldRefuse) {
         {"35;;1;;kPa;;x;;0", "35", "1", "argument 2 (Upper range value): \"x\" is no number"},
         {"35;;1;;kPa;;1e39;;0", "35", "1", "\"1e39\" is too large or too small for a HART float"},
         {"35;;1;;kPa;;100", "35", "1", "argument 3 (Lower range value): missing"},
-        {"6;;1;;300", "6", "1", "argument 1 (New polling address): \"300\" is no whole number from 0 to 255"},
+        {"6;;1;;300", "6", "1",
+         "argument 1 (New polling address): \"300\" is no whole number from 0 to 255"},
         {"19;;1;;16777216", "19", "1", "\"16777216\" does not fit 3 bytes (0 to 16777215)"},
         {"18;;1;;T;;D;;31/12/2018", "18", "1",
          "\"31/12/2018\" is no date in this computer's short date format (M/d/yyyy)"},
-        {"58;;1;;UNIT-7;;D;;24.12", "58", "1", "argument 3 (Date): \"24.12\" is no date of the form day.month.year"},
-        {"58;;1;;LONG-UNIT-TAG;;D;;1.1.2000", "58", "1", "\"LONG-UNIT-TAG\" has 13 characters; at most 8 fit"},
+        {"58;;1;;UNIT-7;;D;;24.12", "58", "1",
+         "argument 3 (Date): \"24.12\" is no date of the form day.month.year"},
+        {"58;;1;;LONG-UNIT-TAG;;D;;1.1.2000", "58", "1",
+         "\"LONG-UNIT-TAG\" has 13 characters; at most 8 fit"},
         // Every argument at fault is named.
-        {"65;;1;;x;;y;;20;;4", "65", "1", "argument 1 (Analog channel): \"x\" is no whole number "
-                                          "from 0 to 255; argument 2 (Range unit): there is no unit \"y\""},
+        {"65;;1;;x;;y;;20;;4", "65", "1",
+         "argument 1 (Analog channel): \"x\" is no whole number "
+         "from 0 to 255; argument 2 (Range unit): there is no unit \"y\""},
         // The generic command: its format text first, then the values its request items take.
         // Its refusal shows the command of the format text, as the driver's does.
-        {"255;;1;;R12", "12", "1", "characters 2 to 4 of the format text must be the command number"},
+        {"255;;1;;R12", "12", "1",
+         "characters 2 to 4 of the format text must be the command number"},
         {"255;;1;;R128B", "128", "1", "needs a \"|\" after the command number"},
         {"255;;1;;R128B|A33;;1", "128", "1", "\"A\" at character 7 of the format text is no item"},
-        {"255;;1;;R128A32A09|B;;x;;y", "128", "1", "the request items make 41 bytes; a request holds at most 40"},
+        {"255;;1;;R128A32A09|B;;x;;y", "128", "1",
+         "the request items make 41 bytes; a request holds at most 40"},
         {"255;;1;;R1283B|B;;1", "128", "1", "a digit in the request format belongs to no item"},
-        {"255;;1;;R128BF|B;;7;;x", "128", "1", "argument 3 (value 2, float item): \"x\" is no number"},
+        {"255;;1;;R128BF|B;;7;;x", "128", "1",
+         "argument 3 (value 2, float item): \"x\" is no number"},
         {"255;;1;;R128U|B;;0", "128", "1", "argument 2 (value 1, unit item): code 0 means no unit"},
         {"255;;1;;R128L2|B;;70000", "128", "1", "\"70000\" does not fit 2 bytes (0 to 65535)"},
     };
@@ -99,7 +109,8 @@ TEST_F(LocalCheckTest, PointsOutArgumentsTheDriverIgnores) {
 }
 
 TEST(ClosestNames, OffersTheNamesOneSlipAway) {
-    const std::vector<std::string> units = {"Pa", "kPa", "MPa", "psi", "bar", "mbar", "degC", "degF"};
+    const std::vector<std::string> units = {"Pa",  "kPa",  "MPa",  "psi",
+                                            "bar", "mbar", "degC", "degF"};
     EXPECT_EQ(closestNames("kpa", units), (std::vector<std::string>{"kPa"}));  // letter case only
     EXPECT_EQ(closestNames("mpa", units), (std::vector<std::string>{"MPa"}));
     EXPECT_EQ(closestNames("psig", units), (std::vector<std::string>{"psi"}));

@@ -20,12 +20,12 @@ struct Reply {
     std::string executed;
     Lines lines;
 };
-const Reply kIdentity{"0\r\n1\r\n",
-                      {"0", "1", "", "Cold Start! ", "Maker A", "Model X", "5", "7", "1", "1", "8",
-                       "0", "658188"}};
-const Reply kDynamic{"3\r\n1\r\n",
-                     {"3", "1", "", "", "12.5", "kPa", "101.668", "degC", "23", "degC", "28.5",
-                      "bar", "1.2"}};
+const Reply kIdentity{
+    "0\r\n1\r\n",
+    {"0", "1", "", "Cold Start! ", "Maker A", "Model X", "5", "7", "1", "1", "8", "0", "658188"}};
+const Reply kDynamic{
+    "3\r\n1\r\n",
+    {"3", "1", "", "", "12.5", "kPa", "101.668", "degC", "23", "degC", "28.5", "bar", "1.2"}};
 const Reply kTagDate{"13\r\n2\r\n", {"13", "2", "", "", "TT-102", "", "1/1/2024"}};
 const Reply kAdditionalStatus{
     "48\r\n1\r\n",
@@ -49,7 +49,8 @@ class ReplyOutputTest : public ::testing::Test {
         EXPECT_EQ(text.find('\n'), text.size() - 1) << "one object on one line";
         QJsonParseError error;
         const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
-        EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString() << text;
+        EXPECT_EQ(error.error, QJsonParseError::NoError)
+            << error.errorString().toStdString() << text;
         return doc.object();
     }
 

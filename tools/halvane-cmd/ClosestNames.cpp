@@ -22,7 +22,8 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
         row[0] = i;
         for (std::size_t j = 1; j <= b.size(); ++j) {
             const std::size_t above = row[j];
-            const std::size_t substitution = diagonal + (lower(a[i - 1]) == lower(b[j - 1]) ? 0 : 1);
+            const std::size_t substitution =
+                diagonal + (lower(a[i - 1]) == lower(b[j - 1]) ? 0 : 1);
             row[j] = std::min({above + 1, row[j - 1] + 1, substitution});
             diagonal = above;
         }
@@ -32,7 +33,8 @@ std::size_t editDistance(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::vector<std::string> closestNames(std::string_view typed, const std::vector<std::string>& names) {
+std::vector<std::string> closestNames(std::string_view typed,
+                                      const std::vector<std::string>& names) {
     const std::size_t allowed = std::max<std::size_t>(1, typed.size() / 3);
     std::size_t best = allowed + 1;
     std::vector<std::string> found;

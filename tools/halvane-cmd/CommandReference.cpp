@@ -122,7 +122,8 @@ std::string argumentDescription(const hart::RequestArgument& a) {
                    " characters (upper case; a longer text is refused)";
             break;
         case ArgumentKind::Text:
-            text = "text of up to " + std::to_string(a.length) + " characters (a longer text is cut)";
+            text =
+                "text of up to " + std::to_string(a.length) + " characters (a longer text is cut)";
             break;
         case ArgumentKind::Unit:
             text = "unit name (as the table file spells it) or code 0 to 254";
@@ -164,9 +165,8 @@ std::string commandReference() {
                return hart::IsDeviceSpecificCommand(static_cast<std::uint8_t>(n));
            }) +
            " | Device-specific commands (below) | |\n\n";
-    doc += "Every other number is refused (\"Command Error!\"): " + numberRuns([](unsigned n) {
-               return !hart::FindCommand(static_cast<std::uint8_t>(n));
-           }) +
+    doc += "Every other number is refused (\"Command Error!\"): " +
+           numberRuns([](unsigned n) { return !hart::FindCommand(static_cast<std::uint8_t>(n)); }) +
            ".\n";
 
     for (const CommandEntry& e : hart::CatalogueCommands()) {
@@ -178,8 +178,8 @@ std::string commandReference() {
             for (std::size_t k = 0; k < e.arguments.size(); ++k) {
                 const hart::RequestArgument& a = e.arguments[k];
                 doc += "| " + std::to_string(k + 1) + " | " + std::string(a.name) + " | " +
-                       tableCell(argumentDescription(a)) + " | `" + tableCell(std::string(a.example)) +
-                       "` |\n";
+                       tableCell(argumentDescription(a)) + " | `" +
+                       tableCell(std::string(a.example)) + "` |\n";
             }
             doc += "\n";
         }
@@ -199,8 +199,7 @@ std::string commandReference() {
         }
     }
     doc += "\n## Device-specific commands\n\n";
-    doc += "The driver sends " +
-           numberRuns([](unsigned n) {
+    doc += "The driver sends " + numberRuns([](unsigned n) {
                return hart::IsDeviceSpecificCommand(static_cast<std::uint8_t>(n));
            }) +
            " without data\nand names none of their reply lines: their layout is the device's. To "
@@ -218,8 +217,7 @@ std::string commandList() {
         if (!e.arguments.empty() || e.number == 0)
             text += "       example:   " + exampleCommandLine(e) + "\n";
     }
-    text += "     " +
-            numberRuns([](unsigned n) {
+    text += "     " + numberRuns([](unsigned n) {
                 return hart::IsDeviceSpecificCommand(static_cast<std::uint8_t>(n));
             }) +
             ": device-specific commands, sent without data\n";

@@ -15,9 +15,9 @@ namespace {
 using hart::ArgumentKind;
 
 constexpr std::uint8_t kGenericCommand = 255;
-constexpr std::size_t kFormatTextKept = 32;   // characters of the format text the request keeps
+constexpr std::size_t kFormatTextKept = 32;     // characters of the format text the request keeps
 constexpr std::size_t kRequestFormatStart = 4;  // 0-based, after the kind letter and 3 digits
-constexpr std::size_t kLastValueSlot = 20;    // the generic command's values are S2..S20
+constexpr std::size_t kLastValueSlot = 20;      // the generic command's values are S2..S20
 constexpr int kLastYear = 2155;
 
 std::optional<int> readByte(std::string_view text) {
@@ -90,8 +90,8 @@ std::vector<Argument> requestItems(std::string_view format, bool& strayDigit) {
             strayDigit = letter >= '0' && letter <= '9';
             break;
         }
-        static constexpr std::string_view kItemNames[] = {"byte", "unit", "float", "integer",
-                                                          "text", "packed text"};
+        static constexpr std::string_view kItemNames[] = {"byte",    "unit", "float",
+                                                          "integer", "text", "packed text"};
         const std::size_t which = std::string_view("BUFLAP").find(letter);
         a.name = "value " + std::to_string(items.size() + 1) + ", " +
                  std::string(kItemNames[which]) + " item";
@@ -103,11 +103,10 @@ std::vector<Argument> requestItems(std::string_view format, bool& strayDigit) {
 // What is wrong with a generic format text that the builder refuses on its own.
 std::string formatProblem(std::string_view given) {
     const std::string_view format = given.substr(0, std::min(given.size(), kFormatTextKept));
-    const std::string cut =
-        given.size() > kFormatTextKept
-            ? " (the driver keeps only the first " + std::to_string(kFormatTextKept) +
-                  " characters of it)"
-            : std::string();
+    const std::string cut = given.size() > kFormatTextKept
+                                ? " (the driver keeps only the first " +
+                                      std::to_string(kFormatTextKept) + " characters of it)"
+                                : std::string();
     if (format.size() < 4 || !readByte(format.substr(1, 3)) ||
         format.substr(1, 3).find_first_not_of("0123456789") != std::string_view::npos)
         return "characters 2 to 4 of the format text must be the command number, 000 to 255";
@@ -119,8 +118,9 @@ std::string formatProblem(std::string_view given) {
                cut;
     for (std::size_t i = kRequestFormatStart; i < format.size(); ++i) {
         if (i == bar) continue;
-        const std::string_view section = i < bar ? format.substr(kRequestFormatStart, bar - kRequestFormatStart)
-                                                 : format.substr(bar + 1);
+        const std::string_view section =
+            i < bar ? format.substr(kRequestFormatStart, bar - kRequestFormatStart)
+                    : format.substr(bar + 1);
         const std::size_t at = i < bar ? i - kRequestFormatStart : i - bar - 1;
         const char c = section[at];
         if ((c >= '0' && c <= '9') || c == 'B' || c == 'F' || c == 'U') continue;
@@ -133,8 +133,8 @@ std::string formatProblem(std::string_view given) {
     const std::size_t bytes =
         hart::RequestByteCount(format.substr(kRequestFormatStart, bar - kRequestFormatStart));
     if (bytes > hart::kMaxDataBytes)
-        return "the request items make " + std::to_string(bytes) + " bytes; a request holds at most " +
-               std::to_string(hart::kMaxDataBytes);
+        return "the request items make " + std::to_string(bytes) +
+               " bytes; a request holds at most " + std::to_string(hart::kMaxDataBytes);
     bool strayDigit = false;
     const std::vector<Argument> items = requestItems(format, strayDigit);
     if (strayDigit) return "a digit in the request format belongs to no item";
@@ -196,14 +196,17 @@ std::string argumentProblem(const Argument& a, std::string_view text,
             // items all codes but 0.
             const bool generic = a.item == 'U';
             const unsigned last = generic ? 255 : 254;
-            return codeProblem(text, "unit", generic ? 0 : 255, last,
-                               namesOf(last, tables, [&](std::uint8_t c) { return tables.UnitName(c); }),
-                               " (halvane-cmd --list-units lists them)");
+            return codeProblem(
+                text, "unit", generic ? 0 : 255, last,
+                namesOf(last, tables, [&](std::uint8_t c) { return tables.UnitName(c); }),
+                " (halvane-cmd --list-units lists them)");
         }
         case ArgumentKind::TransferFunction:
             return codeProblem(
                 text, "transfer function", 255, 254,
-                namesOf(254, tables, [&](std::uint8_t c) { return tables.TransferFunctionName(c); }), "");
+                namesOf(254, tables,
+                        [&](std::uint8_t c) { return tables.TransferFunctionName(c); }),
+                "");
         case ArgumentKind::LimitedPackedText: {
             const std::string_view trimmed = hart::TrimControls(text);
             return inQuotes(trimmed) + " has " + std::to_string(trimmed.size()) +
@@ -231,10 +234,9 @@ std::vector<Argument> argumentsOf(const hart::CommandEntry& entry, const hart::H
         if (spec.kind == ArgumentKind::FormatValues) {
             const std::string& format = msg.S[1];
             if (!format.empty() && (format[0] == 'R' || format[0] == 'W')) {
-                for (Argument& item :
-                     requestItems(std::string_view(format).substr(
-                                      0, std::min(format.size(), kFormatTextKept)),
-                                  strayDigit))
+                for (Argument& item : requestItems(std::string_view(format).substr(
+                                                       0, std::min(format.size(), kFormatTextKept)),
+                                                   strayDigit))
                     arguments.push_back(std::move(item));
             }
             continue;
@@ -257,7 +259,9 @@ CheckResult checkCommandLine(std::string_view commandLine, const hart::CoreConte
     const std::string addressText = driver::NextToken(rest);
     // The command is read up to its first blank ("0   " is command 0); empty texts are 0.
     const std::optional<int> command =
-        commandText.empty() ? 0 : readByte(std::string_view(commandText).substr(0, commandText.find(' ')));
+        commandText.empty()
+            ? 0
+            : readByte(std::string_view(commandText).substr(0, commandText.find(' ')));
     const std::optional<int> address = addressText.empty() ? 0 : readByte(addressText);
     Refusal refusal{command ? std::to_string(*command) : commandText,
                     address ? std::to_string(*address) : addressText, ""};
@@ -277,7 +281,8 @@ CheckResult checkCommandLine(std::string_view commandLine, const hart::CoreConte
         return refuse("polling address " + std::to_string(*address) +
                       " is out of range: the driver polls addresses 0 to " +
                       std::to_string(driver::kRegistrySize - 1));
-    const std::optional<hart::CommandEntry> entry = hart::FindCommand(static_cast<std::uint8_t>(*command));
+    const std::optional<hart::CommandEntry> entry =
+        hart::FindCommand(static_cast<std::uint8_t>(*command));
     if (!entry)
         return refuse("command " + std::to_string(*command) +
                       " is not one the driver sends (halvane-cmd --list-commands lists those)");
@@ -302,7 +307,8 @@ CheckResult checkCommandLine(std::string_view commandLine, const hart::CoreConte
                                       : used == 1 ? "1 argument"
                                                   : std::to_string(used) + " arguments";
             result.notes.push_back("the driver ignores " + ordinalArgument(slot - firstSlot + 1) +
-                                   " (" + inQuotes(msg.S[slot]) + "): " + where + " takes " + takes);
+                                   " (" + inQuotes(msg.S[slot]) + "): " + where + " takes " +
+                                   takes);
         }
         return result;
     }

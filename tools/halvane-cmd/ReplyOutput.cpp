@@ -13,8 +13,6 @@ namespace halvanecmd {
 
 namespace {
 
-// After this response text the driver adds a line with the number of replies delivered.
-constexpr std::string_view kInvalidSelection = "Invalid Selection!";
 constexpr std::uint8_t kGenericCommand = 255;
 constexpr std::size_t kFirstSlotLine = 4;  // 0-based: command, address, response, status first
 // The response codes whose texts the driver delivers, and those of them that are warnings.
@@ -74,14 +72,14 @@ struct NamedLine {
     std::string title;
     std::string key;
     std::string value;
-    std::string unit;           // the value's unit, fixed or from its unit line
+    std::string unit;              // the value's unit, fixed or from its unit line
     bool isUnitOfAnother = false;  // the unit line of a value that is present
 };
 
 std::vector<NamedLine> namedLines(const Lines& lines, std::string_view executed,
                                   std::optional<std::string>& delivered) {
     std::size_t end = lines.size();
-    if (line(lines, 2) == kInvalidSelection && end > kFirstSlotLine) delivered = lines[--end];
+    if (line(lines, 2) == hart::kInvalidSelection && end > kFirstSlotLine) delivered = lines[--end];
     const std::vector<hart::SlotName> layout = slotNames(lines, executed);
     std::vector<NamedLine> named;
     for (std::size_t i = kFirstSlotLine; i < end; ++i) {
@@ -91,7 +89,8 @@ std::vector<NamedLine> namedLines(const Lines& lines, std::string_view executed,
         if (k < layout.size()) {
             n.title = layout[k].name;
             n.unit = layout[k].unit;
-            if (layout[k].unitSlot != 0) n.unit = line(lines, kFirstSlotLine + layout[k].unitSlot - 1);
+            if (layout[k].unitSlot != 0)
+                n.unit = line(lines, kFirstSlotLine + layout[k].unitSlot - 1);
         } else {
             n.title = "Line " + std::to_string(i + 1);
         }
@@ -169,7 +168,8 @@ void ReplyPrinter::print(const PrintedReply& reply) {
             text.push_back(labelLine("Float digits", line(lines, 4)));
         } else {
             const std::string name = commandName(line(lines, 0));
-            text.push_back(labelLine("Command", line(lines, 0) + (name.empty() ? "" : " (" + name + ")")));
+            text.push_back(
+                labelLine("Command", line(lines, 0) + (name.empty() ? "" : " (" + name + ")")));
             text.push_back(labelLine("Polling address", line(lines, 1)));
             const std::string response = line(lines, 2);
             text.push_back(labelLine("Response", response.empty() ? "OK" : response));
@@ -201,7 +201,8 @@ void ReplyPrinter::print(const PrintedReply& reply) {
             case Shape::CommunicationError:
                 json += ",\"command\":" + jsonNumberOrString(line(lines, 0)) +
                         ",\"address\":" + jsonNumberOrString(line(lines, 1)) + ",\"outcome\":" +
-                        (shape == Shape::CommandError ? "\"command error\"" : "\"communication error\"") +
+                        (shape == Shape::CommandError ? "\"command error\""
+                                                      : "\"communication error\"") +
                         ",\"response\":" + jsonString(line(lines, 2)) +
                         ",\"sent\":" + (reply.refusal.empty() ? "true" : "false");
                 if (!reply.refusal.empty()) json += ",\"reason\":" + jsonString(reply.refusal);
@@ -219,7 +220,8 @@ void ReplyPrinter::print(const PrintedReply& reply) {
                 std::optional<std::string> delivered;
                 const std::vector<NamedLine> named = namedLines(lines, reply.executed, delivered);
                 for (std::size_t i = 0; i < named.size(); ++i)
-                    json += (i ? "," : "") + jsonString(named[i].key) + ":" + jsonString(named[i].value);
+                    json += (i ? "," : "") + jsonString(named[i].key) + ":" +
+                            jsonString(named[i].value);
                 json += "}";
                 if (delivered) json += ",\"replies_delivered\":" + jsonNumberOrString(*delivered);
                 break;
