@@ -34,7 +34,8 @@ void ReplyLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     painter->setFont(opt.font);
     painter->setPen(selected ? opt.palette.color(QPalette::HighlightedText)
                              : opt.palette.color(QPalette::PlaceholderText));
-    painter->drawText(nameRect, flags, opt.fontMetrics.elidedText(name, Qt::ElideRight, nameRect.width()));
+    painter->drawText(nameRect, flags,
+                      opt.fontMetrics.elidedText(name, Qt::ElideRight, nameRect.width()));
     painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     painter->drawText(valueRect, flags,
                       opt.fontMetrics.elidedText(value, Qt::ElideRight, valueRect.width()));

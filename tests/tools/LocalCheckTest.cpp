@@ -37,7 +37,8 @@ TEST_F(LocalCheckTest, SaysWhyTheDriverWouldRefuse) {
     };
     const Case cases[] = {
         {"4;;1", "4", "1", "command 4 is not one the driver sends"},
-        {"3a;;1", "3a", "1", "the command number \"3a\" is no whole number from 0 to 255"},
+        {"3.5;;1", "3.5", "1", "the command number \"3.5\" is no whole number from 0 to 255"},
+        {"SET COM21", "SET COM21", "0", "\"SET COM21\" is neither a control command"},
         {"3;;x", "3", "x", "the polling address \"x\" is no number from 0 to 64"},
         {"3;;65", "3", "65",
          "polling address 65 is out of range: the driver polls addresses 0 to 64"},

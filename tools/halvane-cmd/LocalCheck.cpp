@@ -271,9 +271,16 @@ CheckResult checkCommandLine(std::string_view commandLine, const hart::CoreConte
         return result;
     };
 
-    if (!command)
+    if (!command) {
+        // A mistyped control command ("SET COM21") is read as a command line too.
+        if (commandText.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") !=
+            std::string::npos)
+            return refuse(inQuotes(commandText) +
+                          " is neither a control command (STATUS, SET PRIMARY, SET COM1, ...) "
+                          "nor a command number from 0 to 255");
         return refuse("the command number " + inQuotes(commandText) +
                       " is no whole number from 0 to 255");
+    }
     if (!address)
         return refuse("the polling address " + inQuotes(addressText) + " is no number from 0 to " +
                       std::to_string(driver::kRegistrySize - 1));
