@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QSessionManager>
 #include <cstdio>
 #include <system_error>
@@ -75,7 +76,14 @@ ParsedOptions parseProgramOptions(const QStringList& arguments) {
     }
     if (parser.isSet(help)) {
         parsed.exitCode = 0;
-        parsed.output = parser.helpText().toStdString();
+        // Read before the application exists, the parser does not know the program's name: the
+        // usage line names the program called.
+        const QString program = QFileInfo(arguments.value(0)).completeBaseName();
+        QString text = parser.helpText();
+        text.replace(0, text.indexOf('\n'),
+                     QStringLiteral("Usage: %1 [options]")
+                         .arg(program.isEmpty() ? QStringLiteral("Halvane") : program));
+        parsed.output = text.toStdString();
         return parsed;
     }
     if (parser.isSet(version)) {
