@@ -19,6 +19,7 @@
 #include "hart/CodeTables.h"
 #include "platform/channel/ChannelProtocol.h"
 #include "platform/channel/ConversationServer.h"
+#include "platform/folders/DataFiles.h"
 #include "platform/folders/Folders.h"
 #include "platform/ini/IniFile.h"
 #include "platform/locale/SystemLocale.h"
@@ -105,14 +106,7 @@ ParsedOptions parseProgramOptions(const QStringList& arguments) {
 }
 
 std::filesystem::path tableFilePath(const std::filesystem::path& programFolder) {
-    const std::filesystem::path beside = programFolder / kTableFileName;
-    const std::filesystem::path installed =
-        programFolder / ".." / "share" / "halvane" / kTableFileName;
-    std::error_code ec;
-    if (!std::filesystem::exists(beside, ec) && std::filesystem::exists(installed, ec)) {
-        return installed.lexically_normal();
-    }
-    return beside;
+    return platform::dataFilePath(programFolder, kTableFileName);
 }
 
 int runDriver(const ProgramOptions& options) {

@@ -27,8 +27,7 @@ struct ParsedOptions {
 
 ParsedOptions parseProgramOptions(const QStringList& arguments);
 
-// TABEN.DDF beside the program, else in the installed data folder ../share/halvane; the path
-// beside the program when neither exists.
+// TABEN.DDF beside the program, else in the installed data folder (platform::dataFilePath).
 std::filesystem::path tableFilePath(const std::filesystem::path& programFolder);
 
 // Runs the driver in the application made by main(); returns the exit code.

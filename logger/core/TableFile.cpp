@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "logger/core/OneByteText.h"
+#include "platform/folders/DataFiles.h"
 #include "platform/text/IntegerText.h"
 
 namespace logger {
@@ -26,17 +27,11 @@ std::string SetLanguageDdf(std::string_view code, const std::string& current) {
 
 std::filesystem::path loggerTableFile(const std::filesystem::path& programFolder,
                                       std::string_view languageCode) {
-    std::error_code ec;
     const std::string name = SetLanguageDdf(languageCode, std::string());
-    if (!name.empty() && std::filesystem::is_regular_file(programFolder / name, ec))
-        return programFolder / name;
-    const std::filesystem::path beside = programFolder / kEnglishTable;
-    const std::filesystem::path installed =
-        programFolder / ".." / "share" / "halvane" / kEnglishTable;
-    if (!std::filesystem::is_regular_file(beside, ec) &&
-        std::filesystem::is_regular_file(installed, ec))
-        return installed.lexically_normal();
-    return beside;
+    if (!name.empty()) {
+        if (auto found = platform::findDataFile(programFolder, name)) return *found;
+    }
+    return platform::dataFilePath(programFolder, kEnglishTable);
 }
 
 UnitNames::UnitNames() {

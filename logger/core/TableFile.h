@@ -17,10 +17,9 @@ namespace logger {
 // "TABDE.DDF"); a code without an entry (Russian has none) leaves `current` as it is.
 std::string SetLanguageDdf(std::string_view code, const std::string& current);
 
-// The table file the logger reads: the one of its user-interface language beside the program;
-// when that is missing, TABEN.DDF beside the program, else the installed one in
-// ../share/halvane. Unless one exists, the path beside the program (lookups then give their
-// defaults).
+// The table file the logger reads: the one of its user-interface language, else TABEN.DDF, each
+// looked for beside the program, then in the installed data folder (platform::findDataFile).
+// When neither exists, TABEN.DDF's path beside the program (lookups then give their defaults).
 std::filesystem::path loggerTableFile(const std::filesystem::path& programFolder,
                                       std::string_view languageCode);
 

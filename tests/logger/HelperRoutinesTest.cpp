@@ -107,6 +107,9 @@ TEST(TableFile, TheLanguagesTableBesideTheProgramElseTheEnglishOne) {
     EXPECT_EQ(loggerTableFile(bin, "de"), dir / "share" / "halvane" / "TABEN.DDF");
     dir.write("bin/TABEN.DDF", "");
     EXPECT_EQ(loggerTableFile(bin, "de"), bin / "TABEN.DDF");
+    dir.write("share/halvane/TABDE.DDF", "");
+    EXPECT_EQ(loggerTableFile(bin, "de"), dir / "share" / "halvane" / "TABDE.DDF")
+        << "the language's own table, installed, before the English one beside the program";
     dir.write("bin/TABDE.DDF", "");
     EXPECT_EQ(loggerTableFile(bin, "de"), bin / "TABDE.DDF");
     EXPECT_EQ(loggerTableFile(bin, "ru"), bin / "TABEN.DDF");

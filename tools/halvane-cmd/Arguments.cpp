@@ -317,7 +317,8 @@ Options:
   --poll                  request the reply every 25 ms instead of having it pushed
   --no-check              send the command line without checking it first
   --table FILE            the code table file for unit names and response texts (default:
-                          the driver's TABEN.DDF beside halvane-cmd)
+                          the driver's TABEN.DDF, beside halvane-cmd or installed in
+                          ../share/halvane)
   -h, --help              this text
   --version               the version
   --                      the arguments after it are the command line, even if they begin

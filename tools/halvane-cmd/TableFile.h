@@ -1,8 +1,8 @@
 #pragma once
 
 // The code table file whose unit names and response texts halvane-cmd uses: the one given with
-// --table, else the driver's own, TABEN.DDF beside the program (as installed beside the driver),
-// else in ../share/halvane.
+// --table, else the driver's own, TABEN.DDF, found as the driver finds it (beside the program,
+// else in the installed data folder).
 
 #include <filesystem>
 #include <string>

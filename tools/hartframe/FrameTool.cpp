@@ -11,6 +11,7 @@
 #include "hart/ReplyDecoder.h"
 #include "hart/ReplyText.h"
 #include "hart/RequestBuilder.h"
+#include "platform/folders/DataFiles.h"
 #include "platform/text/IntegerText.h"
 #include "tools/hartframe/HexText.h"
 
@@ -43,7 +44,8 @@ reply    checks a reply frame (with or without preambles) and prints the reply l
     --precision 6|9        significant digits of floats (default 6)
 
 Options of both:
-    --table FILE           code table file (default: TABEN.DDF beside the program)
+    --table FILE           code table file (default: TABEN.DDF beside the program, else
+                           installed in ../share/halvane)
     --decimal-separator C  decimal separator of number texts (default '.')
     --date-format FMT      short date format, d/dd M/MM yy/yyyy (default M/d/yyyy)
     -h, --help             this text
@@ -70,19 +72,8 @@ struct Options {
     platform::UserLocale locale;
 };
 
-std::filesystem::path programFolder() {
-    std::error_code ec;
-    auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::current_path() : self.parent_path();
-}
-
 std::filesystem::path defaultTableFile() {
-    const auto folder = programFolder();
-    for (auto candidate :
-         {folder / "TABEN.DDF", folder / ".." / "share" / "halvane" / "TABEN.DDF"}) {
-        if (std::filesystem::exists(candidate)) return candidate;
-    }
-    return folder / "TABEN.DDF";
+    return platform::dataFilePath(platform::programFolder(), "TABEN.DDF");
 }
 
 // Parses the options; returns an error text when they do not make sense.
