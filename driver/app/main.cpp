@@ -43,6 +43,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Halvane"));
     QApplication::setApplicationVersion(QStringLiteral(HALVANE_VERSION));
+    // Ties the windows to the menu entry halvane.desktop (its icon and name on Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("halvane"));
     // The window hides instead of closing, and message boxes come and go: the driver ends only
     // when it decides to.
     QApplication::setQuitOnLastWindowClosed(false);
