@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
+    dpkg-dev man-db desktop-file-utils
     qt6-base-dev qt6-base-dev-tools libqt6network6 libqt6widgets6
     qt6-qpa-plugins qt6-charts-dev qt6-svg-dev qt6-l10n-tools
     libudev-dev
