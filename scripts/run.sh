@@ -10,10 +10,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHALVANE_TESTS=OFF -DHALVANE_BENCH=OFF \
+# A build folder of its own (no tests, no benchmarks), so that a later "cmake -S . -B build"
+# starts from the defaults instead of this cache.
+cmake -S . -B build-run -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHALVANE_TESTS=OFF -DHALVANE_BENCH=OFF \
     >/dev/null
-cmake --build build -j"$(nproc)" --target hartsim Halvane halvane-cmd hartframe
-bin=$PWD/build/bin
+cmake --build build-run -j"$(nproc)" --target hartsim Halvane halvane-cmd hartframe
+bin=$PWD/build-run/bin
 
 # A private runtime folder (the driver's socket and lock) and settings folder, so the demo never
 # meets a driver the user already runs.
