@@ -61,7 +61,9 @@ QIcon iconWithNeedleAt(qreal angle) {
 
 }  // namespace
 
-QIcon loggerIcon() { return iconWithNeedleAt(0); }
+QIcon loggerIcon() {
+    return iconWithNeedleAt(0);
+}
 
 QList<QIcon> trayAnimationFrames() {
     QList<QIcon> frames;

@@ -1,6 +1,7 @@
 #include "logger/app/QtUserDialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -10,9 +11,13 @@ namespace logger {
 
 namespace {
 
-QString boxText(QString text) { return text.replace(QLatin1String("\r\n"), QLatin1String("\n")); }
+QString boxText(QString text) {
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
 
-QString title() { return QApplication::applicationDisplayName(); }
+QString title() {
+    return QApplication::applicationDisplayName();
+}
 
 QMessageBox::Icon iconOf(MessageKind kind) {
     switch (kind) {
@@ -135,6 +140,20 @@ std::optional<QString> QtUserDialogs::InputQuery(const QString& caption, const Q
         QInputDialog::getText(nullptr, caption, prompt, QLineEdit::Normal, text, &ok);
     if (!ok) return std::nullopt;
     return entered;
+}
+
+std::optional<QString> QtUserDialogs::saveFileName(const SaveFileQuestion& question) {
+    if (!m_interactive) {
+        printUnanswered(question.title, QStringLiteral(" [cancelled: no display]"));
+        return std::nullopt;
+    }
+    QFileDialog dialog(nullptr, question.title, question.folder, question.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(question.defaultSuffix);
+    if (!question.fileName.isEmpty()) dialog.selectFile(question.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first();
 }
 
 }  // namespace logger

@@ -16,6 +16,7 @@ class QtUserDialogs final : public UserDialogs {
     MessageAnswer show(MessageKind kind, const QString& text, MessageButtons buttons) override;
     std::optional<QString> InputQuery(const QString& caption, const QString& prompt,
                                       const QString& text) override;
+    std::optional<QString> saveFileName(const SaveFileQuestion& question) override;
 
     // A person can answer (a real display).
     bool interactive() const { return m_interactive; }

@@ -3,24 +3,23 @@
 #include <QActionGroup>
 #include <QChart>
 #include <QChartView>
-#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDateTime>
 #include <QDateTimeAxis>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMenu>
 #include <QPushButton>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "logger/app/UserDialogs.h"
 #include "logger/app/WindowPlacement.h"
-#include "logger/core/DayCount.h"
 #include "logger/core/NumberText.h"
 
 namespace logger {
@@ -29,7 +28,7 @@ namespace {
 
 constexpr int kPanelHeight = 26;
 constexpr int kMarkerSize = 2;
-constexpr qint64 kLonePointSpan = 10'000;  // ms shown around a single point in time
+constexpr qint64 kShortestTimeSpan = 10'000;  // ms: the time axis of a single point
 
 // Fifteen colours that stay apart on white, so that every polling address has its own.
 constexpr std::array<QRgb, kSeriesCount> kSeriesColours{
@@ -50,6 +49,27 @@ char userDecimalSeparator() {
                : '.';
 }
 
+struct AxisRange {
+    double low;
+    double high;
+    int ticks;
+};
+
+// The range around [low, high] whose ends and ticks fall on round numbers (1, 2 or 5 times a
+// power of ten), with at most `ticks` ticks.
+AxisRange niceRange(double low, double high, int ticks) {
+    const double rough = (high - low) / std::max(ticks - 1, 1);
+    const double magnitude = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = magnitude;
+    for (double factor : {1.0, 2.0, 5.0, 10.0}) {
+        step = factor * magnitude;
+        if (step >= rough) break;
+    }
+    const double niceLow = std::floor(low / step) * step;
+    const double niceHigh = std::ceil(high / step) * step;
+    return {niceLow, niceHigh, static_cast<int>(std::lround((niceHigh - niceLow) / step)) + 1};
+}
+
 QString labelFormatFor(double minimum, double maximum, int ticks) {
     const double step = ticks > 1 ? (maximum - minimum) / (ticks - 1) : maximum - minimum;
     int decimals = 0;
@@ -59,6 +79,23 @@ QString labelFormatFor(double minimum, double maximum, int ticks) {
 }
 
 }  // namespace
+
+// The chart view, timing its painting for the redraw throttle.
+class TimedChartView final : public QChartView {
+  public:
+    TimedChartView(QChart* chart, TfChart* window) : QChartView(chart, window), m_window(window) {}
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QElapsedTimer elapsed;
+        elapsed.start();
+        QChartView::paintEvent(event);
+        m_window->redrawCost(elapsed.nsecsElapsed());
+    }
+
+  private:
+    TfChart* m_window;
+};
 
 TfChart::TfChart(const ChartWindowSpec& spec, UserDialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), m_spec(spec), m_dialogs(dialogs) {
@@ -92,7 +129,10 @@ TfChart::TfChart(const ChartWindowSpec& spec, UserDialogs& dialogs, QWidget* par
 
     connect(bbSettings, &QPushButton::clicked, this, &TfChart::bbSettingsClick);
     m_redrawTimer.setSingleShot(true);
-    m_redrawTimer.setInterval(kRedrawInterval);
+    // The five windows take their turns, so that one reading's redraws do not all fall into
+    // the same pass of the event loop.
+    m_baseRedrawInterval = kRedrawInterval + kRedrawStagger * (spec.number - 1);
+    m_redrawTimer.setInterval(m_baseRedrawInterval);
     connect(&m_redrawTimer, &QTimer::timeout, this, &TfChart::refreshPlot);
 }
 
@@ -176,13 +216,15 @@ void TfChart::buildChart() {
         m_series[s] = series;
     }
 
-    chartView = new QChartView(m_chart, this);
+    chartView = new TimedChartView(m_chart, this);
     chartView->setObjectName(QLatin1String(m_spec.chartName));
     chartView->setRenderHint(QPainter::Antialiasing, false);
     chartView->setFrameShape(QFrame::NoFrame);
 }
 
-int TfChart::pointCount(int series) const { return static_cast<int>(m_points.at(series).size()); }
+int TfChart::pointCount(int series) const {
+    return static_cast<int>(m_points.at(series).size());
+}
 
 void TfChart::deleteOldestPoint(int series) {
     PlotPoints& points = m_points.at(series);
@@ -191,7 +233,9 @@ void TfChart::deleteOldestPoint(int series) {
     changed(series);
 }
 
-bool TfChart::isActive(int series) const { return m_active.at(series); }
+bool TfChart::isActive(int series) const {
+    return m_active.at(series);
+}
 
 void TfChart::setActive(int series, bool active) {
     if (m_active.at(series) == active) return;
@@ -200,8 +244,7 @@ void TfChart::setActive(int series, bool active) {
 }
 
 void TfChart::addPoint(int series, double x, double y) {
-    const auto ms = static_cast<double>(dateTimeFromDayCount(x).toMSecsSinceEpoch());
-    m_points.at(series).emplace_back(ms, y);
+    m_points.at(series).emplace_back(static_cast<double>(m_time.msecsSinceEpoch(x)), y);
     changed(series);
 }
 
@@ -211,9 +254,13 @@ void TfChart::clearPoints(int series) {
     changed(series);
 }
 
-QString TfChart::unitCaption() const { return lJednotky->text(); }
+QString TfChart::unitCaption() const {
+    return lJednotky->text();
+}
 
-void TfChart::setUnitCaption(const QString& caption) { lJednotky->setText(caption); }
+void TfChart::setUnitCaption(const QString& caption) {
+    lJednotky->setText(caption);
+}
 
 void TfChart::setMaxPoints(int count) {
     m_maxPoints = count;
@@ -238,7 +285,9 @@ void TfChart::showOnScreen() {
     keepOnScreen(*this);
 }
 
-void TfChart::bbSettingsClick() { PMGraf->popup(frameGeometry().topLeft() + QPoint(20, 50)); }
+void TfChart::bbSettingsClick() {
+    PMGraf->popup(frameGeometry().topLeft() + QPoint(20, 50));
+}
 
 void TfChart::PocetbodugrafuClick() {
     const std::optional<QString> text =
@@ -302,9 +351,13 @@ void TfChart::showAxisModes() {
     (m_minEnd.fixed ? zadatMin : automatickyMin)->setChecked(true);
 }
 
-double TfChart::axisMaximum() const { return m_valueAxis->max(); }
+double TfChart::axisMaximum() const {
+    return m_valueAxis->max();
+}
 
-double TfChart::axisMinimum() const { return m_valueAxis->min(); }
+double TfChart::axisMinimum() const {
+    return m_valueAxis->min();
+}
 
 void TfChart::changed(int series) {
     m_dirty[series] = true;
@@ -345,37 +398,62 @@ void TfChart::applyValueRange() {
     }
 
     const int plotHeight = static_cast<int>(m_chart->plotArea().height());
-    m_valueAxis->setTickCount(std::clamp(plotHeight / 25 + 1, 2, 8));
-    m_valueAxis->setRange(low, high);
-    if (!m_minEnd.fixed && !m_maxEnd.fixed && haveData) m_valueAxis->applyNiceNumbers();
-    m_valueAxis->setLabelFormat(
-        labelFormatFor(m_valueAxis->min(), m_valueAxis->max(), m_valueAxis->tickCount()));
+    int ticks = std::clamp(plotHeight / 25 + 1, 2, 8);
+    if (!m_minEnd.fixed && !m_maxEnd.fixed && haveData && high > low) {
+        const AxisRange nice = niceRange(low, high, ticks);
+        low = nice.low;
+        high = nice.high;
+        ticks = nice.ticks;
+    }
+    // Every change of an axis makes the toolkit work out each line again: only real changes.
+    if (ticks != m_valueAxis->tickCount()) m_valueAxis->setTickCount(ticks);
+    if (low != m_valueAxis->min() || high != m_valueAxis->max()) {
+        m_valueAxis->setRange(low, high);
+        m_valueAxis->setLabelFormat(labelFormatFor(low, high, ticks));
+    }
+}
+
+void TfChart::applyTimeRange() {
+    double first = std::numeric_limits<double>::infinity();
+    double last = -first;
+    for (int s = 0; s < kSeriesCount; ++s) {
+        if (!m_active[s] || m_points[s].empty()) continue;
+        first = std::min(first, m_points[s].front().x());
+        last = std::max(last, m_points[s].back().x());
+    }
+    if (first > last) return;  // nothing to show: the axis stays as it was
+    const double shownFirst = static_cast<double>(m_timeAxis->min().toMSecsSinceEpoch());
+    const double shownLast = static_cast<double>(m_timeAxis->max().toMSecsSinceEpoch());
+    const double span = std::max(last - first, static_cast<double>(kShortestTimeSpan));
+    // The axis runs ahead of the newest point, so that it moves once per tenth of its span
+    // rather than with every reading.
+    if (first >= shownFirst && last <= shownLast && shownLast - shownFirst <= span * 1.25) return;
+    const double end = first + span * 1.1;
+    m_timeAxis->setFormat(span < 86'400'000 ? QStringLiteral("hh:mm:ss")
+                                            : QStringLiteral("dd.MM. hh:mm"));
+    m_timeAxis->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(first)),
+                         QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(end)));
+}
+
+void TfChart::redrawCost(qint64 nanoseconds) {
+    const qint64 costMs = (m_refreshNs + nanoseconds) / 1'000'000;
+    m_refreshNs = 0;
+    m_redrawTimer.setInterval(static_cast<int>(std::clamp<qint64>(
+        costMs * kRedrawCostFactor, m_baseRedrawInterval, kLongestRedrawInterval)));
 }
 
 void TfChart::refreshPlot() {
+    QElapsedTimer elapsed;
+    elapsed.start();
     ++m_redraws;
-    double x0 = std::numeric_limits<double>::infinity();
-    double x1 = -x0;
-    for (int s = 0; s < kSeriesCount; ++s) {
-        if (!m_active[s] || m_points[s].empty()) continue;
-        x0 = std::min(x0, m_points[s].front().x());
-        x1 = std::max(x1, m_points[s].back().x());
-    }
-    if (x0 <= x1) {
-        if (x1 - x0 < 1) {
-            x0 -= kLonePointSpan / 2;
-            x1 += kLonePointSpan / 2;
-        }
-        const qint64 span = static_cast<qint64>(x1 - x0);
-        m_timeAxis->setFormat(span < 86'400'000 ? QStringLiteral("hh:mm:ss")
-                                                : QStringLiteral("dd.MM. hh:mm"));
-        m_timeAxis->setRange(QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(x0)),
-                             QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(x1)));
-    }
     const int plotWidth = static_cast<int>(m_chart->plotArea().width());
-    m_timeAxis->setTickCount(std::clamp(plotWidth / 70 + 1, 2, 8));
+    const int timeTicks = std::clamp(plotWidth / 70 + 1, 2, 8);
+    if (timeTicks != m_timeAxis->tickCount()) m_timeAxis->setTickCount(timeTicks);
+    applyTimeRange();
     applyValueRange();
 
+    const double x0 = static_cast<double>(m_timeAxis->min().toMSecsSinceEpoch());
+    const double x1 = static_cast<double>(m_timeAxis->max().toMSecsSinceEpoch());
     const int columns = std::max(plotWidth, 1);
     const bool rangeMoved = x0 != m_plottedX0 || x1 != m_plottedX1 || columns != m_plottedColumns;
     for (int s = 0; s < kSeriesCount; ++s) {
@@ -390,6 +468,7 @@ void TfChart::refreshPlot() {
     m_plottedX0 = x0;
     m_plottedX1 = x1;
     m_plottedColumns = columns;
+    m_refreshNs += elapsed.nsecsElapsed();
 }
 
 void TfChart::moveEvent(QMoveEvent* event) {
@@ -412,12 +491,6 @@ void TfChart::showEvent(QShowEvent* event) {
 void TfChart::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (isVisible() && !m_redrawTimer.isActive()) m_redrawTimer.start();
-}
-
-void TfChart::closeEvent(QCloseEvent* event) {
-    // The window lives as long as the program; its points are kept and still updated.
-    event->ignore();
-    hide();
 }
 
 void TfChart::contextMenuEvent(QContextMenuEvent* event) {

@@ -4,7 +4,8 @@
 // configured by a row of kChartWindows): time against value for up to 15 polling addresses,
 // one line each, with a Settings menu to change the number of points kept, clear the plot and
 // fix or free the ends of the value axis. It snaps beside the main window when dragged near it,
-// and closing it only hides it; points still arrive while it is hidden.
+// and closing it only hides it (a window is not deleted on close); points still arrive while it
+// is hidden.
 //
 // The points live in the window's own store (appending and dropping the oldest cost the same
 // whatever the length); the chart toolkit is handed what the plot can show at most about 25
@@ -15,6 +16,7 @@
 #include <array>
 #include <optional>
 
+#include "logger/app/ChartTime.h"
 #include "logger/app/ChartWindowTable.h"
 #include "logger/app/PlotDecimation.h"
 #include "logger/core/ChartWindow.h"
@@ -37,8 +39,14 @@ class TfChart final : public QWidget, public ChartWindow {
     Q_OBJECT
 
   public:
-    // The shortest time between two redraws of the plot.
+    // The shortest time between two redraws of the plot, and how much longer it is for each
+    // further window of the table. A plot that takes long to work out and paint waits longer,
+    // kRedrawCostFactor times what its last redraw took, so that a window never spends more
+    // than a twenty-fifth of the time redrawing.
     static constexpr int kRedrawInterval = 40;
+    static constexpr int kRedrawStagger = 5;
+    static constexpr int kRedrawCostFactor = 25;
+    static constexpr int kLongestRedrawInterval = 1000;
 
     TfChart(const ChartWindowSpec& spec, UserDialogs& dialogs, QWidget* parent = nullptr);
     ~TfChart() override;
@@ -104,7 +112,6 @@ class TfChart final : public QWidget, public ChartWindow {
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
@@ -117,8 +124,11 @@ class TfChart final : public QWidget, public ChartWindow {
     void buildChart();
     void changed(int series);
     void refreshPlot();
+    void applyTimeRange();
     void applyValueRange();
     void showAxisModes();
+    // Learns what the last redraw cost (working out the plot, or painting it).
+    void redrawCost(qint64 nanoseconds);
     // Asks for an axis end; nothing when cancelled. `present` is the end the axis shows.
     std::optional<double> askAxisEnd(const QString& prompt, double present);
 
@@ -131,6 +141,7 @@ class TfChart final : public QWidget, public ChartWindow {
     std::array<bool, kSeriesCount> m_active{};
     std::array<bool, kSeriesCount> m_dirty{};
     int m_maxPoints = kDefaultMaxPoints;
+    ChartTime m_time;
     AxisEnd m_maxEnd;
     AxisEnd m_minEnd;
 
@@ -143,6 +154,10 @@ class TfChart final : public QWidget, public ChartWindow {
     double m_plottedX0 = 0, m_plottedX1 = 0;
     int m_plottedColumns = 0;
     int m_redraws = 0;
+    int m_baseRedrawInterval = kRedrawInterval;
+    qint64 m_refreshNs = 0;
+
+    friend class TimedChartView;
 };
 
 }  // namespace logger

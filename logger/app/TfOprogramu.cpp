@@ -12,8 +12,7 @@ namespace {
 constexpr int kLabelLeft = 9;
 constexpr int kLabelWidth = 297;
 
-QLabel* centredLabel(QWidget* parent, const char* name, const QString& text, int top,
-                     int height) {
+QLabel* centredLabel(QWidget* parent, const char* name, const QString& text, int top, int height) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
@@ -68,6 +67,8 @@ void TfOprogramu::FormShow() {
     activateWindow();
 }
 
-void TfOprogramu::bbOKClick() { hide(); }
+void TfOprogramu::bbOKClick() {
+    hide();
+}
 
 }  // namespace logger

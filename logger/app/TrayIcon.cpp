@@ -34,17 +34,25 @@ void TrayIcon::nextFrame() {
     if (m_icon->isVisible()) m_icon->setIcon(m_frames[m_frame]);
 }
 
-void TrayIcon::setHint(const QString& hint) { m_icon->setToolTip(hint); }
+void TrayIcon::setHint(const QString& hint) {
+    m_icon->setToolTip(hint);
+}
 
-QString TrayIcon::hint() const { return m_icon->toolTip(); }
+QString TrayIcon::hint() const {
+    return m_icon->toolTip();
+}
 
-void TrayIcon::setMenu(QMenu* menu) { m_icon->setContextMenu(menu); }
+void TrayIcon::setMenu(QMenu* menu) {
+    m_icon->setContextMenu(menu);
+}
 
 void TrayIcon::setVisible(bool visible) {
     if (visible) m_icon->setIcon(m_frameTimer.isActive() ? m_frames[m_frame] : m_still);
     m_icon->setVisible(visible);
 }
 
-bool TrayIcon::isVisible() const { return m_icon->isVisible(); }
+bool TrayIcon::isVisible() const {
+    return m_icon->isVisible();
+}
 
 }  // namespace logger

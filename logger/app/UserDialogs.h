@@ -1,7 +1,7 @@
 #pragma once
 
-// Every message box and input box of the program goes through this interface, so that tests
-// answer them without a person and a run without a display reports them instead of waiting.
+// Every message box, input box and file dialog of the program goes through this interface, so that
+// tests answer them without a person and a run without a display reports them instead of waiting.
 
 #include <QString>
 #include <optional>
@@ -16,6 +16,16 @@ class UserDialogs : public MessageBoxes {
     // entered on OK, nothing on Cancel or when the box is closed otherwise.
     virtual std::optional<QString> InputQuery(const QString& caption, const QString& prompt,
                                               const QString& text) = 0;
+
+    struct SaveFileQuestion {
+        QString title;
+        QString folder;         // where the dialog opens
+        QString fileName;       // the name it proposes
+        QString filter;         // "Logs (*.log);;All Files (*)"
+        QString defaultSuffix;  // added to a name typed without one
+    };
+    // The save dialog: the chosen file, nothing on Cancel.
+    virtual std::optional<QString> saveFileName(const SaveFileQuestion& question) = 0;
 };
 
 }  // namespace logger

@@ -20,8 +20,8 @@ class ScriptedDialogs : public logger::UserDialogs {
         QString text;
     };
     std::vector<Box> boxes;
-    std::deque<logger::MessageAnswer> answers;       // for the boxes with more than OK
-    std::deque<std::optional<QString>> inputs;       // nothing = Cancel
+    std::deque<logger::MessageAnswer> answers;  // for the boxes with more than OK
+    std::deque<std::optional<QString>> inputs;  // nothing = Cancel
     std::vector<QString> prompts;
 
     logger::MessageAnswer show(logger::MessageKind kind, const QString& text,
@@ -47,6 +47,14 @@ class ScriptedDialogs : public logger::UserDialogs {
         std::optional<QString> input = inputs.front();
         inputs.pop_front();
         return input;
+    }
+
+    std::vector<SaveFileQuestion> saveQuestions;
+    std::optional<QString> savedFile;  // the answer of the save dialog
+
+    std::optional<QString> saveFileName(const SaveFileQuestion& question) override {
+        saveQuestions.push_back(question);
+        return savedFile;
     }
 
     QString lastText() const { return boxes.empty() ? QString() : boxes.back().text; }

@@ -61,9 +61,9 @@ TEST(QtUserDialogsTest, WithoutADisplayEveryBoxTakesTheAnswerThatChangesLeast) {
               MessageAnswer::Ok);
     EXPECT_EQ(dialogs.show(MessageKind::Confirmation, "Rewrite?", MessageButtons::YesNoCancel),
               MessageAnswer::No);
-    EXPECT_EQ(dialogs.show(MessageKind::Warning, "Communication Error!",
-                           MessageButtons::AbortRetry),
-              MessageAnswer::Abort);
+    EXPECT_EQ(
+        dialogs.show(MessageKind::Warning, "Communication Error!", MessageButtons::AbortRetry),
+        MessageAnswer::Abort);
     EXPECT_EQ(dialogs.InputQuery("Submit", "Max Point", ""), std::nullopt);
 }
 

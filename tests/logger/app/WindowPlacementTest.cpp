@@ -15,15 +15,14 @@ struct SnapCase {
 
 TEST(WindowPlacementTest, SnapsWithinTwentyPixelsOfEitherEdge) {
     const SnapCase cases[] = {
-        {270, 270},   // right edge exactly on the main window's left edge
-        {290, 270},   // 20 px over it
-        {250, 270},   // 20 px short of it
-        {291, 291},   // 21 px over: stays
-        {249, 249},   // 21 px short: stays
-        {1078, 1078}, // left edge on the main window's right edge
-        {1098, 1078}, {1058, 1078},
-        {1099, 1099}, {1057, 1057},
-        {600, 600},   // over the main window, far from both edges
+        {270, 270},    // right edge exactly on the main window's left edge
+        {290, 270},    // 20 px over it
+        {250, 270},    // 20 px short of it
+        {291, 291},    // 21 px over: stays
+        {249, 249},    // 21 px short: stays
+        {1078, 1078},  // left edge on the main window's right edge
+        {1098, 1078}, {1058, 1078}, {1099, 1099},
+        {1057, 1057}, {600, 600},  // over the main window, far from both edges
     };
     for (const SnapCase& c : cases)
         EXPECT_EQ(snappedLeft(c.x, 230, 500, 578), c.expected) << "x = " << c.x;
@@ -42,8 +41,8 @@ TEST(WindowPlacementTest, MovesAWindowBackOntoTheScreen) {
         {{1200, 1000, 230, 160}, {1050, 864}},  // beyond the right and bottom edges
     };
     for (const Case& c : cases)
-        EXPECT_EQ(keptOnScreen(c.frame, screen).topLeft(), c.expected) << c.frame.x() << ","
-                                                                       << c.frame.y();
+        EXPECT_EQ(keptOnScreen(c.frame, screen).topLeft(), c.expected)
+            << c.frame.x() << "," << c.frame.y();
 }
 
 }  // namespace
