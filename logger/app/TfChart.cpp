@@ -267,15 +267,7 @@ void TfChart::setMaxPoints(int count) {
     Pocetbodugrafu->setText(QStringLiteral("Max points (%1)").arg(count));
 }
 
-void TfChart::SetPocetBoduGrafu(int count) {
-    const int max = std::clamp(count, kFewestMaxPoints, kMostMaxPoints);
-    setMaxPoints(max);
-    while (pointCount(0) > max) {
-        deleteOldestPoint(0);
-        for (int s = 1; s < kSeriesCount; ++s)
-            if (isActive(s) && pointCount(s) > 0) deleteOldestPoint(s);
-    }
-}
+void TfChart::SetPocetBoduGrafu(int count) { logger::SetPocetBoduGrafu(*this, count); }
 
 void TfChart::showOnScreen() {
     show();
