@@ -25,8 +25,8 @@
 #include <memory>
 #include <vector>
 
-#include "logger/app/TfChart.h"
 #include "logger/app/QtUserDialogs.h"
+#include "logger/app/TfChart.h"
 #include "logger/core/DayCount.h"
 
 namespace {
@@ -111,9 +111,10 @@ int main(int argc, char** argv) {
 
     QTimer rss;
     QObject::connect(&rss, &QTimer::timeout, [&] {
-        std::printf("rss after %3lld s: %ld KiB\n", static_cast<long long>(reading) * intervalMs /
-                                                       1000 - logger::kMostMaxPoints *
-                                                       intervalMs / 1000, rssKiB());
+        std::printf("rss after %3lld s: %ld KiB\n",
+                    static_cast<long long>(reading) * intervalMs / 1000 -
+                        logger::kMostMaxPoints * intervalMs / 1000,
+                    rssKiB());
     });
     rss.start(10'000);
 
@@ -133,9 +134,10 @@ int main(int argc, char** argv) {
                 redraws / elapsed / static_cast<double>(charts.size()));
     std::sort(gapsMs.begin(), gapsMs.end());
     const double p99 = gapsMs.empty() ? 0 : gapsMs[gapsMs.size() * 99 / 100];
-    std::printf("longest event-loop stall: %.1f ms wall (99th percentile %.1f ms), %.1f ms of "
-                "the main thread's own CPU time\n",
-                gapsMs.empty() ? 0.0 : gapsMs.back(), p99, longestGapCpuMs);
+    std::printf(
+        "longest event-loop stall: %.1f ms wall (99th percentile %.1f ms), %.1f ms of "
+        "the main thread's own CPU time\n",
+        gapsMs.empty() ? 0.0 : gapsMs.back(), p99, longestGapCpuMs);
     std::printf("cpu: %.1f %% of one core\n", 100 * cpu / elapsed);
     std::printf("rss at the end: %ld KiB\n", rssKiB());
     return 0;

@@ -267,7 +267,9 @@ void TfChart::setMaxPoints(int count) {
     Pocetbodugrafu->setText(QStringLiteral("Max points (%1)").arg(count));
 }
 
-void TfChart::SetPocetBoduGrafu(int count) { logger::SetPocetBoduGrafu(*this, count); }
+void TfChart::SetPocetBoduGrafu(int count) {
+    logger::SetPocetBoduGrafu(*this, count);
+}
 
 void TfChart::showOnScreen() {
     show();

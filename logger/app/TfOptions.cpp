@@ -20,9 +20,9 @@ namespace logger {
 
 namespace {
 
-constexpr const char* kQuantityCaptions[kQuantityCount] = {
-    "Output Current", "Primary Variable", "Secondary Variable", "Third Variable",
-    "Fourth Variable"};
+constexpr const char* kQuantityCaptions[kQuantityCount] = {"Output Current", "Primary Variable",
+                                                           "Secondary Variable", "Third Variable",
+                                                           "Fourth Variable"};
 constexpr const char* kQuantityCheckNames[kQuantityCount] = {
     "chbLogOutCur", "chbLogPriVar", "chbLogSecVar", "chbLogThiVar", "chbLogFouVar"};
 constexpr const char* kQuantityListNames[kQuantityCount] = {"CBDOCurrent", "CBDOPV", "CBDOSV",
@@ -53,8 +53,8 @@ QLabel* rowLabel(QWidget* parent, const char* name, const QString& text) {
 QString logFileFolder(const QString& fileName) {
     qsizetype end = fileName.lastIndexOf(QLatin1Char('/'));
 #ifdef Q_OS_WIN
-    end = std::max({end, fileName.lastIndexOf(QLatin1Char('\\')),
-                    fileName.lastIndexOf(QLatin1Char(':'))});
+    end = std::max(
+        {end, fileName.lastIndexOf(QLatin1Char('\\')), fileName.lastIndexOf(QLatin1Char(':'))});
 #endif
     return end < 0 ? QString() : fileName.left(end + 1);
 }
@@ -84,10 +84,10 @@ void TfOptions::build() {
     // Reading mode.
     lReading = rowLabel(GBParametryVypisu, "lReading", QStringLiteral("Reading:"));
     auto* pReading = named(new QWidget(GBParametryVypisu), "pReading");
-    rbReadingManual = named(new QRadioButton(QStringLiteral("Manual"), pReading),
-                            "rbReadingManual");
-    rbReadingAutomatic = named(new QRadioButton(QStringLiteral("Automatic"), pReading),
-                               "rbReadingAutomatic");
+    rbReadingManual =
+        named(new QRadioButton(QStringLiteral("Manual"), pReading), "rbReadingManual");
+    rbReadingAutomatic =
+        named(new QRadioButton(QStringLiteral("Automatic"), pReading), "rbReadingAutomatic");
     rbReadingAutomatic->setChecked(true);
     auto* readingLayout = new QHBoxLayout(pReading);
     readingLayout->setContentsMargins(0, 0, 0, 0);
@@ -120,10 +120,10 @@ void TfOptions::build() {
     pFile->setFrameShape(QFrame::StyledPanel);
     ChBZapisovatDoMSouboru = named(new QCheckBox(QStringLiteral("Save record to file"), pFile),
                                    "ChBZapisovatDoMSouboru");
-    RBPridatNaKonec = named(new QRadioButton(QStringLiteral("Append file"), pFile),
-                            "RBPridatNaKonec");
-    RBPrepsatSoubor = named(new QRadioButton(QStringLiteral("Rewrite file"), pFile),
-                            "RBPrepsatSoubor");
+    RBPridatNaKonec =
+        named(new QRadioButton(QStringLiteral("Append file"), pFile), "RBPridatNaKonec");
+    RBPrepsatSoubor =
+        named(new QRadioButton(QStringLiteral("Rewrite file"), pFile), "RBPrepsatSoubor");
     RBPridatNaKonec->setChecked(true);
     FEJmenoMSouboru = named(new QLineEdit(pFile), "FEJmenoMSouboru");
     FEJmenoMSouboruButton = named(new QToolButton(pFile), "FEJmenoMSouboruButton");
@@ -141,11 +141,11 @@ void TfOptions::build() {
     grid->addWidget(pFile, row++, 0, 1, 2);
 
     LDatumCas = rowLabel(GBParametryVypisu, "LDatumCas", QStringLiteral("Date/Time"));
-    CBDatumCas5 = fixedList(GBParametryVypisu, "CBDatumCas5",
-                            {QStringLiteral("none"), QStringLiteral("hhmmss"),
-                             QStringLiteral("hh:mm:ss"), QStringLiteral("mmddhhmmss"),
-                             QStringLiteral("dd.mm.yyyy hh:mm:ss"),
-                             QStringLiteral("yyyy-mm-dd hh:mm:ss")});
+    CBDatumCas5 =
+        fixedList(GBParametryVypisu, "CBDatumCas5",
+                  {QStringLiteral("none"), QStringLiteral("hhmmss"), QStringLiteral("hh:mm:ss"),
+                   QStringLiteral("mmddhhmmss"), QStringLiteral("dd.mm.yyyy hh:mm:ss"),
+                   QStringLiteral("yyyy-mm-dd hh:mm:ss")});
     grid->addWidget(LDatumCas, row, 0);
     grid->addWidget(CBDatumCas5, row++, 1, Qt::AlignLeft);
 
@@ -164,14 +164,14 @@ void TfOptions::build() {
     grid->addWidget(LDesetinnyOddelovac, row, 0);
     grid->addWidget(CBDesetinnyOddelovac, row++, 1, Qt::AlignLeft);
 
-    LPocetMist = rowLabel(GBParametryVypisu, "LPocetMist",
-                          QStringLiteral("Number of decimal places"));
+    LPocetMist =
+        rowLabel(GBParametryVypisu, "LPocetMist", QStringLiteral("Number of decimal places"));
     QFont heading = LPocetMist->font();
     heading.setBold(true);
     LPocetMist->setFont(heading);
     grid->addWidget(LPocetMist, row++, 0, 1, 2);
-    const QStringList decimals{QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
-                               QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
+    const QStringList decimals{QStringLiteral("0"), QStringLiteral("1"),   QStringLiteral("2"),
+                               QStringLiteral("3"), QStringLiteral("4"),   QStringLiteral("5"),
                                QStringLiteral("6"), QStringLiteral("auto")};
     for (int q = 0; q < kQuantityCount; ++q) {
         chbLog[q] = named(new QCheckBox(QLatin1String(kQuantityCaptions[q]), GBParametryVypisu),
@@ -247,10 +247,9 @@ void TfOptions::readControls(MonitorSettings& s) const {
 
 void TfOptions::PovoleniEditace(bool enable) {
     for (QWidget* control : std::initializer_list<QWidget*>{
-             GBParametryVypisu, lReading, rbReadingManual, rbReadingAutomatic,
-             LMAdresaPrevodniku, CBMAdresaPrevodniku, ChBZapisovatDoMSouboru, LDatumCas,
-             CBDatumCas5, LChyba, CBChyba, LDesetinnyOddelovac, CBDesetinnyOddelovac, LPocetMist,
-             bbOK})
+             GBParametryVypisu, lReading, rbReadingManual, rbReadingAutomatic, LMAdresaPrevodniku,
+             CBMAdresaPrevodniku, ChBZapisovatDoMSouboru, LDatumCas, CBDatumCas5, LChyba, CBChyba,
+             LDesetinnyOddelovac, CBDesetinnyOddelovac, LPocetMist, bbOK})
         control->setEnabled(enable);
     for (int q = 0; q < kQuantityCount; ++q) {
         chbLog[q]->setEnabled(enable);
@@ -261,8 +260,7 @@ void TfOptions::PovoleniEditace(bool enable) {
     EInterval->setEnabled(interval);
     const bool file = enable && ChBZapisovatDoMSouboru->isChecked();
     for (QWidget* control : std::initializer_list<QWidget*>{RBPridatNaKonec, RBPrepsatSoubor,
-                                                            FEJmenoMSouboru,
-                                                            FEJmenoMSouboruButton})
+                                                            FEJmenoMSouboru, FEJmenoMSouboruButton})
         control->setEnabled(file);
     bbCancel->setEnabled(true);
 }
@@ -276,8 +274,7 @@ void TfOptions::HartReading() {
 void TfOptions::ChBZapisovatDoMSouboruClick() {
     const bool file = ChBZapisovatDoMSouboru->isChecked();
     for (QWidget* control : std::initializer_list<QWidget*>{RBPridatNaKonec, RBPrepsatSoubor,
-                                                            FEJmenoMSouboru,
-                                                            FEJmenoMSouboruButton})
+                                                            FEJmenoMSouboru, FEJmenoMSouboruButton})
         control->setEnabled(file);
 }
 
@@ -312,7 +309,9 @@ void TfOptions::bbOKClick() {
     accept();
 }
 
-void TfOptions::bbCancelClick() { reject(); }
+void TfOptions::bbCancelClick() {
+    reject();
+}
 
 void TfOptions::done(int result) {
     // Every way of closing: OK (edits kept), Cancel, Escape and the title bar (edits undone).

@@ -33,8 +33,8 @@ class TfOptions final : public QDialog {
 
     // `settings` is the working copy the monitor reads; `monitorRunning` tells whether the
     // monitor runs (the main window's Stop button is enabled).
-    TfOptions(MonitorSettings& settings, UserDialogs& dialogs,
-              std::function<bool()> monitorRunning, QWidget* mainWindow);
+    TfOptions(MonitorSettings& settings, UserDialogs& dialogs, std::function<bool()> monitorRunning,
+              QWidget* mainWindow);
 
     // Start-up: the settings into the controls (the interval check corrects a stored interval
     // below 2 s here, with its message), which controls are enabled, and the corrected values

@@ -137,7 +137,7 @@ TEST_F(TfOptionsTest, TheIntervalIsAWholeNumberOfAtLeastTwoSecondsWhileTyping) {
         options.EInterval->setText(QLatin1String(c.typed));
         EXPECT_EQ(options.EInterval->text(), QLatin1String(c.shown)) << c.typed;
         EXPECT_EQ(messages(), c.typed == std::string(c.shown) ? QStringList()
-                                                               : QStringList{"Min value is 2 sec!"})
+                                                              : QStringList{"Min value is 2 sec!"})
             << c.typed;
     }
 
