@@ -95,7 +95,11 @@ int runHeadless(Session& session, const LoggerOptions& options) {
         SetPocetBoduGrafu(charts[static_cast<std::size_t>(q)], session.settings.maxPoints[q]);
     MonitorRecord record(pane, session.settings, messages, session.texts);
     Monitor monitor(session.conversation, session.timers(), session.clock, session.random, record,
-                    MonitorViews{windows, windows, windows, buttons, messages,
+                    MonitorViews{windows,
+                                 windows,
+                                 windows,
+                                 buttons,
+                                 messages,
                                  {&charts[0], &charts[1], &charts[2], &charts[3], &charts[4]}},
                     session.context());
 
@@ -117,7 +121,8 @@ int runHeadless(Session& session, const LoggerOptions& options) {
         return 1;
     }
     platform::TerminationSignals termination;
-    QObject::connect(&termination, &platform::TerminationSignals::received, [&](int) { finish(0); });
+    QObject::connect(&termination, &platform::TerminationSignals::received,
+                     [&](int) { finish(0); });
     return QApplication::exec();
 }
 
@@ -129,8 +134,8 @@ int runWindows(Session& session, QtUserDialogs& dialogs, const LoggerOptions& op
     for (const ChartWindowSpec& spec : kChartWindows)
         charts.push_back(std::make_unique<TfChart>(spec, dialogs));
     Monitor* monitorSeen = nullptr;
-    TfOptions optionsDialog(session.settings, dialogs,
-                            [&] { return monitorSeen && monitorSeen->running(); }, &main);
+    TfOptions optionsDialog(
+        session.settings, dialogs, [&] { return monitorSeen && monitorSeen->running(); }, &main);
     TfOprogramu about(&main);
 
     MonitorRecord record(main, session.settings, dialogs, session.texts);
@@ -237,8 +242,9 @@ int runLogger(const LoggerOptions& options) {
     QtUserDialogs dialogs;
     const bool headless = !dialogs.interactive();
     if (headless && joinedParameters(options.parameters) != QLatin1String("START")) {
-        printError("there is no display; without one Loopscribe runs only as 'Loopscribe START' "
-                   "(see --help).");
+        printError(
+            "there is no display; without one Loopscribe runs only as 'Loopscribe START' "
+            "(see --help).");
         return 2;
     }
 
@@ -254,11 +260,11 @@ int runLogger(const LoggerOptions& options) {
         }
         dataFolder = DataFilePath();
     } catch (const WorkingFolderError& e) {
-        const std::string text = std::string(e.what()) + ": " + e.folder().string() + " (" +
-                                 e.reason() + ")";
+        const std::string text =
+            std::string(e.what()) + ": " + e.folder().string() + " (" + e.reason() + ")";
         printError(text);
-        if (!headless) dialogs.show(MessageKind::Error, QString::fromStdString(text),
-                                    MessageButtons::Ok);
+        if (!headless)
+            dialogs.show(MessageKind::Error, QString::fromStdString(text), MessageButtons::Ok);
         return 1;
     }
 
@@ -268,9 +274,9 @@ int runLogger(const LoggerOptions& options) {
     WindowSize screen{1024, 768};
     if (const QScreen* primary = QGuiApplication::primaryScreen())
         screen = {primary->availableGeometry().width(), primary->availableGeometry().height()};
-    Session session(programFolder, settingsPath,
-                    CtiIniMonitor(platform::IniFile(settingsPath), designedWindowSizes(screen),
-                                  dataFolder));
+    Session session(
+        programFolder, settingsPath,
+        CtiIniMonitor(platform::IniFile(settingsPath), designedWindowSizes(screen), dataFolder));
     // Relative log file names are read from the program's folder.
     QDir::setCurrent(QString::fromStdString(programFolder.string()));
 

@@ -17,7 +17,7 @@ namespace logger {
 struct LoggerOptions {
     std::optional<std::filesystem::path> settingsDir;  // instead of the shared settings folder
     bool show = false;  // after a start by START: keep the window shown, open the charts
-    std::vector<std::string> parameters;   // the command line's own parameters ("START")
+    std::vector<std::string> parameters;  // the command line's own parameters ("START")
 };
 
 // The options, or what to print and the exit code when the program ends at once (--help,

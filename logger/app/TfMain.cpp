@@ -31,9 +31,8 @@ namespace {
 
 constexpr int kHeaderHeight = 65;
 constexpr int kStatusPanelWidth = 150;
-constexpr const char* kShortNames[kQuantityCount] = {"Current", "PV", "SV", "TV", "FV"};
-constexpr QRgb kButtonColours[kQuantityCount] = {0xd62728, 0x1f77b4, 0x2ca02c, 0xff7f0e,
-                                                 0x9467bd};
+constexpr const char* kShortNames[kQuantityCount] = {"mA", "PV", "SV", "TV", "FV"};
+constexpr QRgb kButtonColours[kQuantityCount] = {0xd62728, 0x1f77b4, 0x2ca02c, 0xff7f0e, 0x9467bd};
 
 // The picture of a chart button: a small plot with a line in the quantity's colour.
 QIcon chartButtonIcon(int quantity) {
@@ -110,8 +109,7 @@ TfMain::TfMain(MonitorSettings& settings, UserDialogs& dialogs, TrayIcon& tray)
     REMonitor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     REMonitor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     REMonitor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    REMonitor->setTabStopDistance(REMonitor->fontMetrics().horizontalAdvance(QLatin1Char(' ')) *
-                                  8);
+    REMonitor->setTabStopDistance(REMonitor->fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 8);
     vypis->addWidget(REMonitor, 1);
     layout->addWidget(PVypis, 1);
     setCentralWidget(central);
@@ -171,8 +169,8 @@ void TfMain::buildMenus() {
             graphs->addAction(QLatin1String(kChartWindows[static_cast<std::size_t>(q)].caption),
                               this, [this, q] { bbShowGClick(q); });
     QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
-    MonitorSettings1 = options->addAction(QStringLiteral("Monitor Settings"), this,
-                                          &TfMain::MonitorSettingsClick);
+    MonitorSettings1 =
+        options->addAction(QStringLiteral("Monitor Settings"), this, &TfMain::MonitorSettingsClick);
     DriverAutoOff = options->addAction(QStringLiteral("Close driver when Loopscribe exits"));
     DriverAutoOff->setCheckable(true);
     DriverAutoOff->setChecked(true);
@@ -182,8 +180,8 @@ void TfMain::buildMenus() {
 
     pmTryIcon = new QMenu(this);
     pmTryIcon->setObjectName(QStringLiteral("pmTryIcon"));
-    ShowLoopscribe = pmTryIcon->addAction(QStringLiteral("Show Loopscribe"), this,
-                                          &TfMain::ShowLoopscribeClick);
+    ShowLoopscribe =
+        pmTryIcon->addAction(QStringLiteral("Show Loopscribe"), this, &TfMain::ShowLoopscribeClick);
     CloseLoopscribe = pmTryIcon->addAction(QStringLiteral("Close Loopscribe"), this,
                                            &TfMain::CloseLoopscribeClick);
     m_tray.setMenu(pmTryIcon);
@@ -259,32 +257,50 @@ void TfMain::clear() {
     m_lines = 0;
 }
 
-void TfMain::ShowStatus(const QString& text) { SBar[0]->setText(text); }
+void TfMain::ShowStatus(const QString& text) {
+    SBar[0]->setText(text);
+}
 
 void TfMain::setCaptionsVisible(bool visible) {
     for (QLabel* caption : {lHDistributor, lHModel, lHIdentifier})
         caption->setVisible(visible);
 }
 
-void TfMain::setDistributor(const QString& text) { lDistributor->setText(text); }
+void TfMain::setDistributor(const QString& text) {
+    lDistributor->setText(text);
+}
 
-void TfMain::setModel(const QString& text) { lModel->setText(text); }
+void TfMain::setModel(const QString& text) {
+    lModel->setText(text);
+}
 
-void TfMain::setIdentifier(const QString& text) { lIdentifier->setText(text); }
+void TfMain::setIdentifier(const QString& text) {
+    lIdentifier->setText(text);
+}
 
-void TfMain::setStartEnabled(bool enabled) { bbStart->setEnabled(enabled); }
+void TfMain::setStartEnabled(bool enabled) {
+    bbStart->setEnabled(enabled);
+}
 
-void TfMain::setStopEnabled(bool enabled) { bbStop->setEnabled(enabled); }
+void TfMain::setStopEnabled(bool enabled) {
+    bbStop->setEnabled(enabled);
+}
 
 void TfMain::bbShowGClick(int quantity) {
     m_parts.charts[static_cast<std::size_t>(quantity)]->showOnScreen();
 }
 
-void TfMain::MonitorSettingsClick() { m_parts.options->FormShow(); }
+void TfMain::MonitorSettingsClick() {
+    m_parts.options->FormShow();
+}
 
-void TfMain::DriverAutoOffClick() { m_settings.driverAutoOff = DriverAutoOff->isChecked(); }
+void TfMain::DriverAutoOffClick() {
+    m_settings.driverAutoOff = DriverAutoOff->isChecked();
+}
 
-void TfMain::AboutClick() { m_parts.about->FormShow(); }
+void TfMain::AboutClick() {
+    m_parts.about->FormShow();
+}
 
 void TfMain::ShowLoopscribeClick() {
     show();

@@ -26,8 +26,7 @@ bool isSet(const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const logger::ParsedLoggerOptions parsed =
-        logger::parseLoggerOptions(argumentList(argc, argv));
+    const logger::ParsedLoggerOptions parsed = logger::parseLoggerOptions(argumentList(argc, argv));
     if (parsed.exitCode) {
         std::fputs(parsed.output.c_str(), stdout);
         if (!parsed.errorText.empty())
