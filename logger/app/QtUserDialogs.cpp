@@ -16,7 +16,7 @@ QString boxText(QString text) {
 }
 
 QString title() {
-    return QApplication::applicationDisplayName();
+    return QLatin1String(kApplicationTitle);
 }
 
 QMessageBox::Icon iconOf(MessageKind kind) {

@@ -1,13 +1,16 @@
 #pragma once
 
 // The message boxes as modal QMessageBox windows and the input box as a QInputDialog, titled
-// with the application's title. Without a display (the offscreen or minimal platform) nobody
-// could answer them: the texts go to the standard error stream and each box takes the answer
+// with the application's title "LOOPSCRIBE". Without a display (the offscreen or minimal platform)
+// nobody could answer them: the texts go to the standard error stream and each box takes the answer
 // that changes least (OK, No, Abort, Cancel).
 
 #include "logger/app/UserDialogs.h"
 
 namespace logger {
+
+// The application's title, which the message boxes carry.
+inline constexpr char kApplicationTitle[] = "LOOPSCRIBE";
 
 class QtUserDialogs final : public UserDialogs {
   public:

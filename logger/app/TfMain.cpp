@@ -161,21 +161,21 @@ void TfMain::buildHeader(QWidget* parent) {
 }
 
 void TfMain::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     Exit = file->addAction(QStringLiteral("Exit"), this, [this] { close(); });
-    QMenu* graphs = menuBar()->addMenu(QStringLiteral("Show Graph"));
+    QMenu* graphs = menuBar()->addMenu(QStringLiteral("&Show Graph"));
     for (int q = 0; q < kQuantityCount; ++q)
         ShowGraph[q] =
             graphs->addAction(QLatin1String(kChartWindows[static_cast<std::size_t>(q)].caption),
                               this, [this, q] { bbShowGClick(q); });
-    QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     MonitorSettings1 =
         options->addAction(QStringLiteral("Monitor Settings"), this, &TfMain::MonitorSettingsClick);
     DriverAutoOff = options->addAction(QStringLiteral("Close driver when Loopscribe exits"));
     DriverAutoOff->setCheckable(true);
     DriverAutoOff->setChecked(true);
     connect(DriverAutoOff, &QAction::triggered, this, &TfMain::DriverAutoOffClick);
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     About = help->addAction(QStringLiteral("About ..."), this, &TfMain::AboutClick);
 
     pmTryIcon = new QMenu(this);

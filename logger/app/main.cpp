@@ -41,7 +41,6 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Loopscribe"));
-    QApplication::setApplicationDisplayName(QStringLiteral("LOOPSCRIBE"));
     // Windows hide instead of closing and message boxes come and go: the logger ends only when
     // its main window closes for good.
     QApplication::setQuitOnLastWindowClosed(false);

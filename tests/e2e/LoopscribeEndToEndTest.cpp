@@ -38,10 +38,9 @@ TEST(LoopscribeEndToEnd, LogsTheLoopUntilSigtermAndEndsTheDriverOnItsWayOut) {
               "Monitor_Filename=" +
                   logFile.string() + "\n");
 
-    ChildProcess logger(LOOPSCRIBE_PROGRAM,
-                        {"--settings-dir", (dir / "settings").string(), "START"},
-                        dir / "loopscribe.log", true,
-                        {"USERPROFILE=" + (dir / "profile").string()});
+    ChildProcess logger(
+        LOOPSCRIBE_PROGRAM, {"--settings-dir", (dir / "settings").string(), "START"},
+        dir / "loopscribe.log", true, {"USERPROFILE=" + (dir / "profile").string()});
     std::vector<std::string> printed;
     int readings = 0;
     while (readings < 3) {

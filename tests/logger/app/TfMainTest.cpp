@@ -210,8 +210,11 @@ TEST_F(TfMainTest, StartOnTheCommandLineStartsAndHidesTheWindowHalfASecondLater)
     const struct {
         std::vector<std::string> parameters;
         bool starts;
-    } cases[] = {{{"START"}, true}, {{"start"}, true}, {{"StArT"}, true},
-                 {{"start", "now"}, false}, {{}, false}};
+    } cases[] = {{{"START"}, true},
+                 {{"start"}, true},
+                 {{"StArT"}, true},
+                 {{"start", "now"}, false},
+                 {{}, false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.parameters.empty() ? "none" : c.parameters[0]);
         startUp(c.parameters);
