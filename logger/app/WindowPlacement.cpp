@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <cstdlib>
 
+#include "logger/core/SettingsFile.h"
+
 namespace logger {
 
 int snappedLeft(int x, int width, int mainLeft, int mainWidth) {
@@ -13,21 +15,17 @@ int snappedLeft(int x, int width, int mainLeft, int mainWidth) {
     return x;
 }
 
-QRect keptOnScreen(QRect frame, const QRect& screen) {
-    if (frame.top() < screen.top()) frame.moveTop(screen.top());
-    if (frame.bottom() > screen.bottom()) frame.moveBottom(screen.bottom());
-    if (frame.left() < screen.left()) frame.moveLeft(screen.left());
-    if (frame.right() > screen.right()) frame.moveRight(screen.right());
-    return frame;
-}
-
 void keepOnScreen(QWidget& window) {
     const QRect frame = window.frameGeometry();
     QScreen* screen = QGuiApplication::screenAt(frame.center());
     if (!screen) screen = window.screen();
     if (!screen) return;
-    const QRect placed = keptOnScreen(frame, screen->availableGeometry());
-    if (placed.topLeft() != frame.topLeft()) window.move(placed.topLeft());
+    const QRect area = screen->availableGeometry();
+    const WindowPlace placed =
+        placeOnScreen({frame.left() - area.left(), frame.top() - area.top()},
+                      {frame.width(), frame.height()}, {area.width(), area.height()});
+    const QPoint topLeft(area.left() + placed.left, area.top() + placed.top);
+    if (topLeft != frame.topLeft()) window.move(topLeft);
 }
 
 }  // namespace logger

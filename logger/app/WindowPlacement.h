@@ -3,8 +3,6 @@
 // Where the chart windows may stand: snapped beside the main window when dragged near it, and
 // moved back onto the screen when shown. Rectangles are outer window rectangles (with frame).
 
-#include <QRect>
-
 class QWidget;
 
 namespace logger {
@@ -16,11 +14,9 @@ inline constexpr int kSnapDistance = 20;
 // right edge when within kSnapDistance of that, else `x`.
 int snappedLeft(int x, int width, int mainLeft, int mainWidth);
 
-// `frame` moved onto `screen`: a top edge above it goes to its top, then a bottom edge below it
-// moves the window up to end at its bottom; the same for left and right.
-QRect keptOnScreen(QRect frame, const QRect& screen);
-
-// Moves the window onto the screen it stands on (the available area, without panels).
+// Moves the window onto the screen it stands on (the available area, without panels): a top
+// edge above it goes to its top, then a bottom edge below it moves the window up to end at its
+// bottom; the same for left and right.
 void keepOnScreen(QWidget& window);
 
 }  // namespace logger

@@ -1,4 +1,4 @@
-// Snapping beside the main window within 20 pixels, and keeping a window on the screen.
+// Snapping beside the main window within 20 pixels.
 
 #include "logger/app/WindowPlacement.h"
 
@@ -26,23 +26,6 @@ TEST(WindowPlacementTest, SnapsWithinTwentyPixelsOfEitherEdge) {
     };
     for (const SnapCase& c : cases)
         EXPECT_EQ(snappedLeft(c.x, 230, 500, 578), c.expected) << "x = " << c.x;
-}
-
-TEST(WindowPlacementTest, MovesAWindowBackOntoTheScreen) {
-    const QRect screen(0, 0, 1280, 1024);
-    struct Case {
-        QRect frame;
-        QPoint expected;
-    } cases[] = {
-        {{100, 100, 230, 160}, {100, 100}},     // on the screen: stays
-        {{100, 2000, 230, 160}, {100, 864}},    // below: bottom edge on the screen's bottom
-        {{100, -50, 230, 160}, {100, 0}},       // above
-        {{-300, 100, 230, 160}, {0, 100}},      // left of it
-        {{1200, 1000, 230, 160}, {1050, 864}},  // beyond the right and bottom edges
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(keptOnScreen(c.frame, screen).topLeft(), c.expected)
-            << c.frame.x() << "," << c.frame.y();
 }
 
 }  // namespace
