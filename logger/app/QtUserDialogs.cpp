@@ -35,36 +35,6 @@ QMessageBox::Icon iconOf(MessageKind kind) {
     return QMessageBox::NoIcon;
 }
 
-MessageAnswer unansweredAnswer(MessageButtons buttons) {
-    switch (buttons) {
-        case MessageButtons::YesNoCancel:
-            return MessageAnswer::No;
-        case MessageButtons::AbortRetry:
-            return MessageAnswer::Abort;
-        case MessageButtons::Ok:
-            break;
-    }
-    return MessageAnswer::Ok;
-}
-
-const char* answerName(MessageAnswer answer) {
-    switch (answer) {
-        case MessageAnswer::Yes:
-            return "Yes";
-        case MessageAnswer::No:
-            return "No";
-        case MessageAnswer::Cancel:
-            return "Cancel";
-        case MessageAnswer::Abort:
-            return "Abort";
-        case MessageAnswer::Retry:
-            return "Retry";
-        case MessageAnswer::Ok:
-            break;
-    }
-    return "OK";
-}
-
 void printUnanswered(const QString& text, const QString& outcome) {
     std::fprintf(stderr, "%s: %s%s\n", qPrintable(QCoreApplication::applicationName()),
                  qPrintable(boxText(text)), qPrintable(outcome));
@@ -81,14 +51,7 @@ bool isHeadlessPlatform() {
 QtUserDialogs::QtUserDialogs() : m_interactive(!isHeadlessPlatform()) {}
 
 MessageAnswer QtUserDialogs::show(MessageKind kind, const QString& text, MessageButtons buttons) {
-    if (!m_interactive) {
-        const MessageAnswer answer = unansweredAnswer(buttons);
-        printUnanswered(text, buttons == MessageButtons::Ok
-                                  ? QString()
-                                  : QStringLiteral(" [answered %1: no display]")
-                                        .arg(QLatin1String(answerName(answer))));
-        return answer;
-    }
+    if (!m_interactive) return m_unanswered.show(kind, text, buttons);
     QMessageBox box(iconOf(kind), title(), boxText(text));
     switch (buttons) {
         case MessageButtons::Ok:

@@ -6,6 +6,7 @@
 // that changes least (OK, No, Abort, Cancel).
 
 #include "logger/app/UserDialogs.h"
+#include "logger/core/Headless.h"
 
 namespace logger {
 
@@ -26,6 +27,7 @@ class QtUserDialogs final : public UserDialogs {
 
   private:
     bool m_interactive = true;
+    StreamMessageBoxes m_unanswered{stderr};
 };
 
 // True on the platforms that show nothing to anyone (offscreen, minimal).
