@@ -185,6 +185,8 @@ void TfMain::buildMenus() {
     CloseLoopscribe = pmTryIcon->addAction(QStringLiteral("Close Loopscribe"), this,
                                            &TfMain::CloseLoopscribeClick);
     m_tray.setMenu(pmTryIcon);
+    // A click on the icon is the menu's first item, as users expect.
+    connect(&m_tray, &TrayIcon::clicked, this, &TfMain::ShowLoopscribeClick);
 }
 
 void TfMain::setParts(const Parts& parts) {

@@ -14,6 +14,11 @@ TrayIcon::TrayIcon(QObject* parent)
     m_icon->setIcon(m_still);
     m_frameTimer.setInterval(kFrameInterval);
     connect(&m_frameTimer, &QTimer::timeout, this, &TrayIcon::nextFrame);
+    connect(m_icon, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason why) {
+                if (why == QSystemTrayIcon::Trigger || why == QSystemTrayIcon::DoubleClick)
+                    emit clicked();
+            });
 }
 
 TrayIcon::~TrayIcon() = default;

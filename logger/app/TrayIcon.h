@@ -40,6 +40,10 @@ class TrayIcon final : public QObject, public TrayAnimation {
     void setVisible(bool visible);
     bool isVisible() const;
 
+  signals:
+    // The icon was clicked or double-clicked (not for its menu).
+    void clicked();
+
   private:
     void nextFrame();
 
