@@ -119,4 +119,26 @@ std::optional<fs::path> PortNameResolver::resolve(std::string_view portName) con
     return devices[*number - 1];
 }
 
+std::vector<PortNameResolver::NamedDevice> PortNameResolver::namedDevices() const {
+    std::vector<unsigned> numbers;
+    for (const std::string& key : m_settings.document().keys("Ports")) {
+        if (const auto n = ComPortNumber(key)) numbers.push_back(*n);
+    }
+    const std::size_t automatic = ListSerialDevices(m_roots).size();
+    for (unsigned n = 1; n <= automatic; ++n)
+        numbers.push_back(n);
+
+    std::vector<NamedDevice> named;
+    std::vector<unsigned> seen;
+    for (unsigned n : numbers) {
+        if (std::find(seen.begin(), seen.end(), n) != seen.end()) continue;
+        seen.push_back(n);
+        const std::string name = "COM" + std::to_string(n);
+        const auto path = resolve(name);
+        std::error_code ec;
+        if (path && fs::exists(*path, ec)) named.push_back({name, *path});
+    }
+    return named;
+}
+
 }  // namespace serial

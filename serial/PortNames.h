@@ -51,6 +51,17 @@ class PortNameResolver {
     // The device path the port name opens, or nothing when no device goes by that name.
     std::optional<std::filesystem::path> resolve(std::string_view portName) const;
 
+    // Every port name that opens a device present, with the device path it opens: the names
+    // pinned in [Ports] in the order of the file, then COM1, COM2 ... of the automatic order
+    // (those not pinned). A device may go by two names (pinned, and in the automatic order).
+    struct NamedDevice {
+        std::string portName;  // "COMn"
+        std::filesystem::path path;
+    };
+    std::vector<NamedDevice> namedDevices() const;
+
+    const DeviceRoots& roots() const { return m_roots; }
+
   private:
     platform::IniFile m_settings;
     DeviceRoots m_roots;
