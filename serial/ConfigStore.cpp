@@ -66,8 +66,9 @@ fs::path ConfigStore::defaultFolder() {
 
 fs::path ConfigStore::fileFor(std::string_view root) const {
     const bool bad = root.empty() || root.front() == '.' || root.size() > 128 ||
-                     root.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
-                                            "0123456789_-.") != std::string_view::npos;
+                     root.find_first_not_of(
+                         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
+                         "0123456789_-.") != std::string_view::npos;
     if (bad) {
         throw ConfigStoreError("The configuration root \"" + std::string(root) +
                                "\" cannot be stored");

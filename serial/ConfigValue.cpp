@@ -28,9 +28,9 @@ std::array<std::uint8_t, kConfigValueSize> EncodeConfigValue(const ConfigValue& 
     std::copy(dcb.begin(), dcb.end(), out.begin() + kDcbOffset);
     const COMMTIMEOUTS& t = value.timeouts;
     std::uint8_t* p = out.data() + kTimeoutsOffset;
-    for (std::uint32_t field : {t.ReadIntervalTimeout, t.ReadTotalTimeoutMultiplier,
-                                t.ReadTotalTimeoutConstant, t.WriteTotalTimeoutMultiplier,
-                                t.WriteTotalTimeoutConstant}) {
+    for (std::uint32_t field :
+         {t.ReadIntervalTimeout, t.ReadTotalTimeoutMultiplier, t.ReadTotalTimeoutConstant,
+          t.WriteTotalTimeoutMultiplier, t.WriteTotalTimeoutConstant}) {
         putU32(p, field);
         p += 4;
     }
@@ -45,9 +45,9 @@ std::optional<ConfigValue> DecodeConfigValue(std::span<const std::uint8_t> bytes
     if (value.dcb.Parity > pSpace || value.dcb.StopBits > sbTwo) return std::nullopt;
     const std::uint8_t* p = bytes.data() + kTimeoutsOffset;
     COMMTIMEOUTS& t = value.timeouts;
-    for (std::uint32_t* field : {&t.ReadIntervalTimeout, &t.ReadTotalTimeoutMultiplier,
-                                 &t.ReadTotalTimeoutConstant, &t.WriteTotalTimeoutMultiplier,
-                                 &t.WriteTotalTimeoutConstant}) {
+    for (std::uint32_t* field :
+         {&t.ReadIntervalTimeout, &t.ReadTotalTimeoutMultiplier, &t.ReadTotalTimeoutConstant,
+          &t.WriteTotalTimeoutMultiplier, &t.WriteTotalTimeoutConstant}) {
         *field = getU32(p);
         p += 4;
     }

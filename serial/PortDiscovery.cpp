@@ -12,8 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kFirstPrivateNumber = 4097;
-
 std::string upperTrimmed(std::string_view text) {
     std::string out(platform::trimIniBlanks(text));
     for (char& c : out)
@@ -44,22 +42,6 @@ std::string firstOf(std::initializer_list<std::string> texts) {
     return {};
 }
 
-std::string byIdLink(const fs::path& devFolder, const std::string& devNode) {
-    std::error_code ec;
-    const fs::path node = fs::canonical(devNode, ec);
-    if (ec) return {};
-    std::vector<std::string> links;
-    for (const fs::directory_entry& entry :
-         fs::directory_iterator(devFolder / "serial" / "by-id", ec)) {
-        std::error_code linkError;
-        if (fs::canonical(entry.path(), linkError) == node && !linkError) {
-            links.push_back(entry.path().string());
-        }
-    }
-    std::sort(links.begin(), links.end());  // the same one every time, whatever the folder order
-    return links.empty() ? std::string{} : links.front();
-}
-
 TscDevice fullEntry(const UdevTty& tty, const fs::path& devFolder) {
     const UdevTty::Usb usb = tty.usb.value_or(UdevTty::Usb{});
     TscDevice d;
@@ -71,7 +53,9 @@ TscDevice fullEntry(const UdevTty& tty, const fs::path& devFolder) {
     d.Driver = tty.driver;
     d.Service = tty.module;
     d.SerialNumber = firstOf({usb.serial, property(tty, "ID_SERIAL_SHORT")});
-    d.NameSymbolic = tty.devNode.empty() ? std::string{} : byIdLink(devFolder, tty.devNode);
+    if (!tty.devNode.empty()) {
+        d.NameSymbolic = StableDeviceLink(tty.devNode, devFolder).value_or(fs::path()).string();
+    }
     d.RegKey = tty.sysPath;
     d.InstanceId = property(tty, "ID_PATH");
     d.GuidClass = tty.bus;
@@ -95,8 +79,9 @@ std::vector<QuickPort> BuildQuickList(const std::vector<PortValue>& values) {
         const bool listed = std::any_of(list.begin(), list.end(),
                                         [&](const QuickPort& q) { return q.portName == name; });
         if (listed) continue;
-        const auto higher = std::find_if(list.begin(), list.end(),
-                                         [&](const QuickPort& q) { return q.number > static_cast<int>(*number); });
+        const auto higher = std::find_if(list.begin(), list.end(), [&](const QuickPort& q) {
+            return q.number > static_cast<int>(*number);
+        });
         list.insert(higher, QuickPort{name, value.kernelName, static_cast<int>(*number)});
     }
     return list;
@@ -110,8 +95,7 @@ std::vector<PortValue> QuickPortValues(const PortNameResolver& resolver) {
         const fs::path node = fs::weakly_canonical(named.path, ec);
         const fs::path below = node.lexically_relative(devFolder);
         const bool inDevFolder = !below.empty() && *below.begin() != "..";
-        values.push_back(
-            {named.portName, inDevFolder ? below.string() : node.filename().string()});
+        values.push_back({named.portName, inDevFolder ? below.string() : node.filename().string()});
     }
     return values;
 }
@@ -174,7 +158,7 @@ std::vector<TscDevice> LoadDeviceEntries(const std::vector<QuickPort>& quick,
         entries.push_back(std::move(d));
     }
 
-    int nextPrivate = kFirstPrivateNumber;
+    int nextPrivate = kFirstPrivatePortNumber;
     for (TscDevice& f : full) {
         const std::string name(platform::trimIniBlanks(f.PortName));
         if (name.empty() || startsWithIgnoringCase(name, "LPT")) continue;

@@ -82,6 +82,9 @@ std::vector<TscDevice> BuildFullList(const std::vector<UdevTty>& ttys,
                                      const std::vector<PortValue>& quickValues, bool presentOnly,
                                      const std::filesystem::path& devFolder);
 
+// Devices without a port number are numbered from here on in the device list.
+inline constexpr int kFirstPrivatePortNumber = 4097;
+
 // The entries of the device list in the order they are inserted (TscBaseIO::InsertDevice then
 // keeps them in order of Data and drops numbers listed already): each quick port, completed from
 // the first full entry of its port name (or whose description holds "(COMn)"), which is then used

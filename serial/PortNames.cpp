@@ -84,6 +84,22 @@ std::vector<fs::path> ListSerialDevices(const DeviceRoots& roots) {
     return devices;
 }
 
+std::optional<fs::path> StableDeviceLink(const fs::path& device, const fs::path& devFolder) {
+    std::error_code ec;
+    const fs::path node = fs::canonical(device, ec);
+    if (ec) return std::nullopt;
+    std::vector<fs::path> links;
+    for (const fs::directory_entry& entry :
+         fs::directory_iterator(devFolder / "serial" / "by-id", ec)) {
+        std::error_code linkError;
+        if (fs::canonical(entry.path(), linkError) == node && !linkError) {
+            links.push_back(entry.path());
+        }
+    }
+    if (links.empty()) return std::nullopt;
+    return *std::min_element(links.begin(), links.end());
+}
+
 std::optional<unsigned> ComPortNumber(std::string_view portName) {
     if (portName.size() < 4) return std::nullopt;
     for (std::size_t i = 0; i < 3; ++i) {

@@ -41,7 +41,8 @@ void TscCustomSerialComm::LoadConfig(const std::string& Root, const std::string&
             if (!value) throw ConfigStoreError("The stored line settings are not valid");
             setComPortNo(value->comPortNo);
             setLineRecord(value->dcb, true);
-            setByteSize(ByteSize());  // a stored size outside 4..8 becomes 8, as the property has it
+            setByteSize(
+                ByteSize());  // a stored size outside 4..8 becomes 8, as the property has it
             // Time-outs need no call to an open port: each read and write takes them as it runs.
             setCommTimeouts(value->timeouts);
         }

@@ -64,7 +64,8 @@ UdevTty describe(udev_device* tty, udev_device* hardware) {
          p = udev_list_entry_get_next(p)) {
         t.properties[text(udev_list_entry_get_name(p))] = text(udev_list_entry_get_value(p));
     }
-    if (udev_device* usb = udev_device_get_parent_with_subsystem_devtype(tty, "usb", "usb_device")) {
+    if (udev_device* usb =
+            udev_device_get_parent_with_subsystem_devtype(tty, "usb", "usb_device")) {
         UdevTty::Usb u;
         u.vendorId = hexId(udev_device_get_sysattr_value(usb, "idVendor"));
         u.productId = hexId(udev_device_get_sysattr_value(usb, "idProduct"));

@@ -4,8 +4,7 @@
 
 namespace serial {
 
-DeviceChangeNotifier::DeviceChangeNotifier(std::unique_ptr<DeviceMonitor> monitor,
-                                           QObject* parent)
+DeviceChangeNotifier::DeviceChangeNotifier(std::unique_ptr<DeviceMonitor> monitor, QObject* parent)
     : QObject(parent), m_monitor(std::move(monitor)) {
     if (!m_monitor || m_monitor->fd() < 0) {
         m_monitor.reset();

@@ -13,9 +13,8 @@ namespace serial {
 
 namespace {
 
-constexpr std::uint32_t kBaudRates[] = {110,   300,   600,    1200,   2400,   4800,   9600,
-                                        14400, 19200, 38400,  57600,  115200, 230400, 460800,
-                                        921600};
+constexpr std::uint32_t kBaudRates[] = {110,   300,   600,   1200,   2400,   4800,   9600,  14400,
+                                        19200, 38400, 57600, 115200, 230400, 460800, 921600};
 
 // The defaults a port is restored to: 9600 baud, 8 data bits, no parity, 1 stop bit, no flow
 // control.
@@ -36,9 +35,9 @@ PortConfigDialogWindow::PortConfigDialogWindow(const QString& portName,
       m_parity(new QComboBox(this)),
       m_stopBits(new QComboBox(this)),
       m_flow(new QComboBox(this)),
-      m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
-                                         QDialogButtonBox::RestoreDefaults,
-                                     this)) {
+      m_buttons(new QDialogButtonBox(
+          QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::RestoreDefaults,
+          this)) {
     setWindowTitle(tr("%1 Port Settings").arg(portName));
 
     m_baud->setEditable(true);

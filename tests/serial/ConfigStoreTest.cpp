@@ -24,7 +24,7 @@ TEST(ConfigValueLayout, PortNumberDcbAndTimeOutsInFortyNineBytes) {
     value.timeouts.WriteTotalTimeoutConstant = 500;
     const auto bytes = EncodeConfigValue(value);
     EXPECT_EQ(bytes[0], 0x0C);
-    EXPECT_EQ(bytes[1], 28);  // DCBlength
+    EXPECT_EQ(bytes[1], 28);    // DCBlength
     EXPECT_EQ(bytes[5], 0xB0);  // 1200, little-endian
     EXPECT_EQ(bytes[6], 0x04);
     EXPECT_EQ(bytes[1 + 18], 8);  // ByteSize
@@ -89,7 +89,8 @@ TEST_F(ConfigStoreTest, SavedSettingsComeBackWithTheLoadersFlowControl) {
     EXPECT_EQ(m_loader.Dcb().Flags & ~kDcbKeptFlags, kDcbFlowNone);
 
     // The file is ours to read: one entry, the value in hexadecimal.
-    const std::string text = testsupport::TempDir::read(m_dir / "SerialConfig/HKEY_CURRENT_USER.ini");
+    const std::string text =
+        testsupport::TempDir::read(m_dir / "SerialConfig/HKEY_CURRENT_USER.ini");
     EXPECT_EQ(text.substr(0, text.find('\n')), "[Software\\Halvane\\Port]");
     EXPECT_NE(text.find("Config=0C1C000000B0040000"), std::string::npos) << text;
 }
@@ -116,13 +117,12 @@ TEST_F(ConfigStoreTest, FailuresAreFatalErrors) {
         const char* name;
     };
     const Case refused[] = {
-        {"../outside", "Key", "Name"}, {"", "Key", "Name"},     {"Root", "", "Name"},
-        {"Root", "Bad]Key", "Name"},   {"Root", "Key", "a=b"},  {"Root", "Key", " padded"},
+        {"../outside", "Key", "Name"}, {"", "Key", "Name"},    {"Root", "", "Name"},
+        {"Root", "Bad]Key", "Name"},   {"Root", "Key", "a=b"}, {"Root", "Key", " padded"},
         {"Root", "Key\nX", "Name"},
     };
     for (const Case& c : refused) {
-        EXPECT_THROW(ConfigStore(m_dir.path()).write(c.root, c.key, c.name, {1}),
-                     ConfigStoreError)
+        EXPECT_THROW(ConfigStore(m_dir.path()).write(c.root, c.key, c.name, {1}), ConfigStoreError)
             << c.root << "|" << c.key << "|" << c.name;
         try {
             m_saver.SaveConfig(c.root, c.key, c.name);

@@ -77,7 +77,12 @@ TEST_F(PnpIdentificationTest, TheIdentificationStringRunsFromItsBeginMarkerToIts
     };
     const Case cases[] = {
         {"(\x01$ABC0001\\MODEM\\HART)more", 1, "(\x01$ABC0001\\MODEM\\HART)"},
-        {"\x08\x01" "ABC\x09" "after", 2, "\x08\x01" "ABC\x09"},
+        {"\x08\x01"
+         "ABC\x09"
+         "after",
+         2,
+         "\x08\x01"
+         "ABC\x09"},
         {"ABC)", 1, ""},  // no begin marker
         {"", 1, ""},      // silent
     };
@@ -96,7 +101,7 @@ TEST_F(PnpIdentificationTest, TheIdentificationStringRunsFromItsBeginMarkerToIts
             EXPECT_EQ(settingsAtAnswer, "1200 7 0");
         }
         EXPECT_FALSE(m_comm.Active());  // closed before, closed after
-        EXPECT_EQ(m_received, "");  // the attached receiver got none of the answer
+        EXPECT_EQ(m_received, "");      // the attached receiver got none of the answer
     }
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "FakeDeviceTree.h"
+#include "serial/PortListing.h"
 #include "serial/TscComm.h"
 #include "serial/UdevSource.h"
 
@@ -23,9 +24,9 @@ class FakeUdevSource final : public UdevSource {
 
 TEST(QuickList, KeepsPortNamesInOrderOfNumberAndDropsDuplicatesAndOtherNames) {
     const std::vector<PortValue> values = {
-        {"COM10", "ttyS9"},   {" com3 ", "ttyUSB0"}, {"COM3", "ttyUSB7"},  // a name listed already
-        {"LPT1", "lp0"},      {"COMX", "ttyX"},      {"COM", "ttyY"},
-        {"COM4", "ttyACM0"},  {"COM2", "ttyS1"},
+        {"COM10", "ttyS9"},  {" com3 ", "ttyUSB0"}, {"COM3", "ttyUSB7"},  // a name listed already
+        {"LPT1", "lp0"},     {"COMX", "ttyX"},      {"COM", "ttyY"},
+        {"COM4", "ttyACM0"}, {"COM2", "ttyS1"},
     };
     EXPECT_EQ(BuildQuickList(values), (std::vector<QuickPort>{{"COM2", "ttyS1", 2},
                                                               {"COM3", "ttyUSB0", 3},
@@ -43,8 +44,8 @@ TEST(DeviceEntries, JoinQuickAndFullListsByPortNameOrDescription) {
         f[0].Driver = f[0].Service = "ftdi_sio";
         f[0].RegKey = "/sys/devices/usb1/ttyUSB0";
         f[1].Description = "Communications Port (COM7)";  // found by its description
-        f[2].PortName = "LPT1";                            // never listed
-        f[3].PortName = "/dev/ttyS5";                      // no COM number: a private one
+        f[2].PortName = "LPT1";                           // never listed
+        f[3].PortName = "/dev/ttyS5";                     // no COM number: a private one
         f[3].Description = "16550A";
         f[4].PortName = "COM12";  // only the device manager knows it
         return f;
@@ -226,8 +227,9 @@ TEST_F(PortDiscoveryTest, DeviceChangesReloadTheListForPortsAndNodeChangesOnly) 
     EXPECT_FALSE(m_comm.WMDeviceChange(kDeviceArrived, 0));  // not a port: nothing happens
     EXPECT_EQ(m_comm.DeviceCount(), 2);
     EXPECT_TRUE(m_comm.WMDeviceChange(kDeviceArrived, kDeviceTypePort));
-    EXPECT_EQ(friendlyNames(), (std::vector<std::string>{"COM1 (FT232R USB UART) =1",
-                                                         "COM2 (Uno) =2", "COM3 (16550A UART) =3"}));
+    EXPECT_EQ(friendlyNames(),
+              (std::vector<std::string>{"COM1 (FT232R USB UART) =1", "COM2 (Uno) =2",
+                                        "COM3 (16550A UART) =3"}));
     EXPECT_EQ(m_codes, std::vector<int>{kNotifyChanged});
 
     // The first goes: the numbering follows.
@@ -239,6 +241,22 @@ TEST_F(PortDiscoveryTest, DeviceChangesReloadTheListForPortsAndNodeChangesOnly) 
     EXPECT_TRUE(m_comm.WMDeviceChange(kDeviceNodesChanged, 0));
     EXPECT_FALSE(m_comm.WMDeviceChange(0x8001, kDeviceTypePort));  // another event
     EXPECT_EQ(m_codes, (std::vector<int>{kNotifyChanged, kNotifyChanged, kNotifyChanged}));
+}
+
+TEST_F(PortDiscoveryTest, TheListingSaysWhatEachPortNameOpens) {
+    const std::vector<PortListing> ports = ListPorts(m_comm);
+    ASSERT_EQ(ports.size(), 3u);  // the device without a port name is not among them
+    const auto canonical = [](const std::filesystem::path& p) {
+        return std::filesystem::canonical(p).string();
+    };
+    EXPECT_EQ(ports[0].portName, "COM1");
+    EXPECT_EQ(ports[0].devicePath, canonical(m_tree.dev("ttyUSB0")));
+    EXPECT_EQ(ports[0].stablePath, m_byId.string());
+    EXPECT_EQ(PortSummary(ports[0]), "FT232R USB UART (FTDI), " + ports[0].devicePath);
+    EXPECT_EQ(PortSummary(ports[1]), "16550A UART, " + canonical(m_tree.dev("ttyS0")));
+    EXPECT_EQ(ports[2].number, 5);
+    EXPECT_EQ(PortSummary(ports[2]), canonical(m_tree.dev("pts-4")));
+    EXPECT_EQ(PortSummary({1, "COM1", "", "", "FTDI", ""}), "FTDI");
 }
 
 TEST(DeviceChanges, UdevActionsBecomeDeviceChangeEvents) {

@@ -143,7 +143,8 @@ TEST_F(QtSerialWidgetsTest, ConfigDialogOfTheComponentTakesTheChoiceOnOk) {
             auto* dialog = qobject_cast<PortConfigDialogWindow*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
             dialog->baudRateBox()->setEditText("9600");
-            dialog->flowControlBox()->setCurrentIndex(dialog->flowControlBox()->findData(spXonXoff));
+            dialog->flowControlBox()->setCurrentIndex(
+                dialog->flowControlBox()->findData(spXonXoff));
             if (accept) {
                 dialog->accept();
             } else {

@@ -109,8 +109,9 @@ TEST_F(TscCommLinesTest, WaitForSignalSeesTheModemLines) {
 
 TEST_F(TscCommDirectTest, XoffStopsTheOutputAndXonResumesIt) {
     std::vector<std::uint32_t> errors;
-    m_comm.OnCommError = [&](TscBaseIO&, std::uint32_t, std::uint32_t sys, TComStateFlags,
-                             bool&) { errors.push_back(sys); };
+    m_comm.OnCommError = [&](TscBaseIO&, std::uint32_t, std::uint32_t sys, TComStateFlags, bool&) {
+        errors.push_back(sys);
+    };
     m_comm.setTimeoutWrite(50);
     m_comm.setActive(true);
     m_comm.SetStateX(false);
@@ -155,7 +156,7 @@ TEST_F(TscCommDirectTest, SetExtHandleOpensOnADescriptorOpenedElsewhere) {
     m_comm.SendString("ext");
     EXPECT_EQ(m_pty.read(3), "ext");
     m_comm.setActive(false);
-    EXPECT_EQ(::fcntl(fd, F_GETFD), -1);  // the component closed it
+    EXPECT_EQ(::fcntl(fd, F_GETFD), -1);              // the component closed it
     EXPECT_THROW(m_comm.setActive(true), PortError);  // the next open is by name again
 }
 
@@ -233,11 +234,13 @@ TEST_F(TscCommDirectTest, TheTerminalSendsTypingAndShowsWhatArrives) {
     struct Case {
         TTerminalUsage usage;
         bool echo;
-        const char* sent;    // what the far side gets for typing "k"
-        const char* shown;   // what the terminal shows of it
+        const char* sent;   // what the far side gets for typing "k"
+        const char* shown;  // what the terminal shows of it
     };
     const Case cases[] = {
-        {tuNone, false, "", "k"},   {tuSend, false, "k", ""},   {tuBoth, true, "k", "k"},
+        {tuNone, false, "", "k"},
+        {tuSend, false, "k", ""},
+        {tuBoth, true, "k", "k"},
         {tuReceive, true, "", "k"},
     };
     for (const Case& c : cases) {
