@@ -42,12 +42,23 @@ std::string firstOf(std::initializer_list<std::string> texts) {
     return {};
 }
 
+// What an on-board port is when nothing else names it: its UART, by the serial core's type.
+std::string uartDescription(std::optional<int> type) {
+    if (!type || *type <= 0) return {};
+    static const std::map<int, std::string> kUarts = {{1, "8250"},   {2, "16450"},   {3, "16550"},
+                                                      {4, "16550A"}, {6, "16650"},   {7, "16650V2"},
+                                                      {8, "16750"},  {13, "XR16850"}};
+    const auto it = kUarts.find(*type);
+    return (it == kUarts.end() ? std::string("UART") : it->second + " UART") + " serial port";
+}
+
 TscDevice fullEntry(const UdevTty& tty, const fs::path& devFolder) {
     const UdevTty::Usb usb = tty.usb.value_or(UdevTty::Usb{});
     TscDevice d;
     d.NamePDO = tty.sysName;
-    d.Description = firstOf({usb.product, property(tty, "ID_MODEL_FROM_DATABASE"),
-                             blanksForUnderscores(property(tty, "ID_MODEL"))});
+    d.Description =
+        firstOf({usb.product, property(tty, "ID_MODEL_FROM_DATABASE"),
+                 blanksForUnderscores(property(tty, "ID_MODEL")), uartDescription(tty.uartType)});
     d.Manufacturer = firstOf({usb.manufacturer, property(tty, "ID_VENDOR_FROM_DATABASE"),
                               blanksForUnderscores(property(tty, "ID_VENDOR"))});
     d.Driver = tty.driver;

@@ -31,11 +31,15 @@ std::vector<PortListing> ListPorts(TscCustomSerialComm& comm) {
     return ports;
 }
 
+std::string PortDescription(const PortListing& port) {
+    if (port.manufacturer.empty() || port.description.find(port.manufacturer) != std::string::npos)
+        return port.description;
+    return port.description.empty() ? port.manufacturer
+                                    : port.description + " (" + port.manufacturer + ")";
+}
+
 std::string PortSummary(const PortListing& port) {
-    std::string text = port.description;
-    if (!port.manufacturer.empty() && port.description.find(port.manufacturer) == std::string::npos) {
-        text += text.empty() ? port.manufacturer : " (" + port.manufacturer + ")";
-    }
+    std::string text = PortDescription(port);
     if (!port.devicePath.empty()) text += (text.empty() ? "" : ", ") + port.devicePath;
     return text;
 }

@@ -13,18 +13,21 @@
 namespace serial {
 
 struct PortListing {
-    int number = 0;              // n of COMn
-    std::string portName;        // "COM1"
-    std::string devicePath;      // the device node it opens: "/dev/ttyUSB0"
-    std::string description;     // "FT232R USB UART"; empty when not known
-    std::string manufacturer;    // "FTDI"
-    std::string stablePath;      // "/dev/serial/by-id/usb-FTDI_..."; empty when none
+    int number = 0;            // n of COMn
+    std::string portName;      // "COM1"
+    std::string devicePath;    // the device node it opens: "/dev/ttyUSB0"
+    std::string description;   // "FT232R USB UART"; empty when not known
+    std::string manufacturer;  // "FTDI"
+    std::string stablePath;    // "/dev/serial/by-id/usb-FTDI_..."; empty when none
 };
 
 // The entries of comm's device list that have a port number, in order (the list is loaded with
 // epFullInfo when empty; devices without a port name are left out).
 std::vector<PortListing> ListPorts(TscCustomSerialComm& comm);
 
+// "FT232R USB UART (FTDI)": the description with the maker when it does not name it already;
+// empty when neither is known.
+std::string PortDescription(const PortListing& port);
 // "FT232R USB UART (FTDI), /dev/ttyUSB0", or the device path alone when nothing else is known.
 std::string PortSummary(const PortListing& port);
 

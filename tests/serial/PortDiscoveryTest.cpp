@@ -7,20 +7,16 @@
 #include <algorithm>
 #include <memory>
 
-#include "FakeDeviceTree.h"
 #include "serial/PortListing.h"
 #include "serial/TscComm.h"
 #include "serial/UdevSource.h"
+#include "support/FakeDeviceTree.h"
+#include "support/FakeUdevSource.h"
 
 namespace serial {
 namespace {
 
-class FakeUdevSource final : public UdevSource {
-  public:
-    std::vector<UdevTty> devices;
-    std::vector<UdevTty> ttys() override { return devices; }
-    std::unique_ptr<DeviceMonitor> monitor() override { return nullptr; }
-};
+using serialtest::FakeUdevSource;
 
 TEST(QuickList, KeepsPortNamesInOrderOfNumberAndDropsDuplicatesAndOtherNames) {
     const std::vector<PortValue> values = {
@@ -106,13 +102,11 @@ class PortDiscoveryTest : public ::testing::Test {
         onBoard.driver = "serial8250";
         onBoard.bus = "serial-base";
         onBoard.uartType = 4;
-        // Without a udev daemon only the device's own descriptors are known; with one, its names.
-        onBoard.properties = {{"ID_MODEL_FROM_DATABASE", "16550A UART"}};
+        // No name from the device manager: its UART names it.
         UdevTty reserved = onBoard;
         reserved.sysName = "ttyS1";
         reserved.devNode = m_tree.dev("ttyS1").string();
         reserved.uartType = 0;
-        reserved.properties.clear();
         m_udev->devices = {usb, onBoard, reserved};
 
         m_comm.setPortNameResolver(
@@ -145,11 +139,12 @@ TEST_F(PortDiscoveryTest, EachDepthListsWhatItShould) {
     const Case cases[] = {
         {epQuickAll, {"COM1 =1", "COM2 =2", "COM5 =5"}},
         {epFullInfo,
-         {"COM1 (FT232R USB UART) =1", "COM2 (16550A UART) =2", "COM5 =5",
+         {"COM1 (FT232R USB UART) =1", "COM2 (16550A UART serial port) =2", "COM5 =5",
           m_tree.dev("ttyS1").string() + " =4097"}},
         // The pseudo-terminal has no device entry, but is listed: every entry is used up by
         // the time its turn comes (see DeviceEntries above for one that is left out).
-        {epFullPresent, {"COM1 (FT232R USB UART) =1", "COM2 (16550A UART) =2", "COM5 =5"}},
+        {epFullPresent,
+         {"COM1 (FT232R USB UART) =1", "COM2 (16550A UART serial port) =2", "COM5 =5"}},
     };
     for (const Case& c : cases) {
         m_comm.setEnumPorts(c.depth);
@@ -182,9 +177,9 @@ TEST_F(PortDiscoveryTest, EachDepthListsWhatItShould) {
 TEST_F(PortDiscoveryTest, ADevicePinnedUnderAnotherNameIsListedUnderBoth) {
     m_tree.settings("[Ports]\nCOM10=" + m_byId.string() + "\n");
     m_comm.setEnumPorts(epFullPresent);
-    EXPECT_EQ(friendlyNames(),
-              (std::vector<std::string>{"COM1 (FT232R USB UART) =1", "COM2 (16550A UART) =2",
-                                        "COM10 (FT232R USB UART) =10"}));
+    EXPECT_EQ(friendlyNames(), (std::vector<std::string>{"COM1 (FT232R USB UART) =1",
+                                                         "COM2 (16550A UART serial port) =2",
+                                                         "COM10 (FT232R USB UART) =10"}));
     EXPECT_EQ(m_comm.GetDevice(2)->NamePDO, "ttyUSB0");
 }
 
@@ -229,7 +224,7 @@ TEST_F(PortDiscoveryTest, DeviceChangesReloadTheListForPortsAndNodeChangesOnly) 
     EXPECT_TRUE(m_comm.WMDeviceChange(kDeviceArrived, kDeviceTypePort));
     EXPECT_EQ(friendlyNames(),
               (std::vector<std::string>{"COM1 (FT232R USB UART) =1", "COM2 (Uno) =2",
-                                        "COM3 (16550A UART) =3"}));
+                                        "COM3 (16550A UART serial port) =3"}));
     EXPECT_EQ(m_codes, std::vector<int>{kNotifyChanged});
 
     // The first goes: the numbering follows.
@@ -237,7 +232,7 @@ TEST_F(PortDiscoveryTest, DeviceChangesReloadTheListForPortsAndNodeChangesOnly) 
     m_udev->devices.erase(m_udev->devices.begin());
     EXPECT_TRUE(m_comm.WMDeviceChange(kDeviceRemoved, kDeviceTypePort));
     EXPECT_EQ(friendlyNames(),
-              (std::vector<std::string>{"COM1 (Uno) =1", "COM2 (16550A UART) =2"}));
+              (std::vector<std::string>{"COM1 (Uno) =1", "COM2 (16550A UART serial port) =2"}));
     EXPECT_TRUE(m_comm.WMDeviceChange(kDeviceNodesChanged, 0));
     EXPECT_FALSE(m_comm.WMDeviceChange(0x8001, kDeviceTypePort));  // another event
     EXPECT_EQ(m_codes, (std::vector<int>{kNotifyChanged, kNotifyChanged, kNotifyChanged}));
@@ -253,7 +248,7 @@ TEST_F(PortDiscoveryTest, TheListingSaysWhatEachPortNameOpens) {
     EXPECT_EQ(ports[0].devicePath, canonical(m_tree.dev("ttyUSB0")));
     EXPECT_EQ(ports[0].stablePath, m_byId.string());
     EXPECT_EQ(PortSummary(ports[0]), "FT232R USB UART (FTDI), " + ports[0].devicePath);
-    EXPECT_EQ(PortSummary(ports[1]), "16550A UART, " + canonical(m_tree.dev("ttyS0")));
+    EXPECT_EQ(PortSummary(ports[1]), "16550A UART serial port, " + canonical(m_tree.dev("ttyS0")));
     EXPECT_EQ(ports[2].number, 5);
     EXPECT_EQ(PortSummary(ports[2]), canonical(m_tree.dev("pts-4")));
     EXPECT_EQ(PortSummary({1, "COM1", "", "", "FTDI", ""}), "FTDI");

@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "FakeDeviceTree.h"
 #include "serial/PortNames.h"
+#include "support/FakeDeviceTree.h"
 
 namespace serial {
 namespace {
