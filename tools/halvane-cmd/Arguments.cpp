@@ -114,6 +114,12 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
             parsed.action = ParsedArguments::Action::Version;
             return parsed;
         }
+        if (name == "--list-ports") {
+            if (!takesNoValue()) return usage(name + " takes no value");
+            ParsedArguments parsed;
+            parsed.action = ParsedArguments::Action::ListPorts;
+            return parsed;
+        }
         if (name == "--status" || name == "--terminate" || name == "--start" || name == "--poll") {
             if (!takesNoValue()) return usage(name + " takes no value");
             if (name == "--start") {
@@ -212,6 +218,7 @@ std::string helpText() {
     return R"(Usage: halvane-cmd [OPTIONS] COMMAND ADDRESS [ARGUMENT...]
        halvane-cmd [OPTIONS] --line TEXT
        halvane-cmd [OPTIONS] --status | --set WHAT | --precision N | --port N | --terminate
+       halvane-cmd --list-ports
 
 Executes one command in the running HART driver Halvane over its conversation channel, waits
 for the reply and prints its lines, one per line.
@@ -231,6 +238,11 @@ float digits):
   --port N                            "SET COMn", N from 1 to 20
   --terminate                         "terminate": end the driver (also while it is busy);
                                       waits until it has closed the conversation
+
+Without a driver:
+  --list-ports                        the serial ports of this machine: each port name with
+                                      the device it opens, what the device is, and its
+                                      stable path (the one to pin in [Ports])
 
 Options:
   --start                 start the driver when none answers: the Halvane program beside

@@ -29,7 +29,7 @@ struct Options {
 };
 
 struct ParsedArguments {
-    enum class Action { Run, Help, Version, Usage };
+    enum class Action { Run, Help, Version, Usage, ListPorts };
     Action action = Action::Usage;
     Options options;
     std::string problem;  // for Usage: what is wrong

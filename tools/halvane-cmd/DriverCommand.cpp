@@ -11,6 +11,7 @@
 
 #include "platform/channel/ConversationClient.h"
 #include "platform/folders/Folders.h"
+#include "tools/halvane-cmd/PortList.h"
 #include "tools/halvane-cmd/ReplyTracker.h"
 
 namespace halvanecmd {
@@ -236,6 +237,8 @@ int runHalvaneCmd(const std::vector<std::string>& args, std::ostream& out, std::
         case ParsedArguments::Action::Usage:
             err << "halvane-cmd: " << parsed.problem << " (see --help)\n";
             return kUsage;
+        case ParsedArguments::Action::ListPorts:
+            return listPorts(out, err);
         case ParsedArguments::Action::Run:
             break;
     }
