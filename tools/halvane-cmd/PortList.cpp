@@ -27,7 +27,8 @@ void printPortList(const std::vector<serial::PortListing>& ports, std::ostream& 
     using Row = std::array<std::string, 4>;
     std::vector<Row> rows = {{"PORT", "DEVICE", "DESCRIPTION", "STABLE PATH"}};
     for (const serial::PortListing& p : ports)
-        rows.push_back({p.portName, orDash(p.devicePath), orDash(serial::PortDescription(p)), orDash(p.stablePath)});
+        rows.push_back({p.portName, orDash(p.devicePath), orDash(serial::PortDescription(p)),
+                        orDash(p.stablePath)});
     std::array<std::size_t, 3> widths{};
     for (const Row& row : rows) {
         for (std::size_t c = 0; c < widths.size(); ++c)

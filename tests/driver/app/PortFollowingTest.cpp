@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,16 +13,11 @@
 #include <QStandardItemModel>
 #include <optional>
 
-#include "app/AppTestSupport.h"
 #include "app/PortPins.h"
-#include "driver/app/HalvaneForm.h"
+#include "app/RealPortWindow.h"
 #include "driver/app/PortListInfo.h"
 #include "driver/app/PortPinning.h"
-#include "driver/app/PreciseClock.h"
-#include "driver/app/SerialDriverPort.h"
-#include "platform/channel/ConversationServer.h"
 #include "support/FakeDeviceTree.h"
-#include "support/FakeLineControl.h"
 #include "support/FakeUdevSource.h"
 #include "support/PtyPair.h"
 #include "support/TempDir.h"
@@ -33,14 +27,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-template <typename Done>
-bool runEventsUntil(Done done, int limitMs = 3000) {
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (!done() && elapsed.elapsed() < limitMs)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-    return done();
-}
+using apptest::runEventsUntil;
 
 TEST(PortPinning, AChosenPortIsPinnedToItsStableLinkUnlessPinnedAlready) {
     serialtest::FakeDeviceTree tree;
@@ -53,7 +40,7 @@ TEST(PortPinning, AChosenPortIsPinnedToItsStableLinkUnlessPinnedAlready) {
 
     EXPECT_TRUE(PinToStableLink(settings, 1, tree.dev("ttyUSB0"), dev));
     EXPECT_EQ(settings.readString("Ports", "COM1", ""), link.string());
-    EXPECT_FALSE(PinToStableLink(settings, 1, link, dev));              // pinned already
+    EXPECT_FALSE(PinToStableLink(settings, 1, link, dev));                 // pinned already
     EXPECT_FALSE(PinToStableLink(settings, 2, tree.dev("ttyUSB0"), dev));  // the user's pin
     EXPECT_EQ(settings.readString("Ports", "COM2", ""), "/dev/pts/3");
     EXPECT_FALSE(PinToStableLink(settings, 3, tree.dev("ttyS0"), dev));  // no stable link
@@ -126,17 +113,13 @@ class PortFollowingTest : public ::testing::Test {
     testsupport::TempDir dir;
     std::optional<serialtest::PtyPair> modem{std::in_place};
     fs::path link = dir / "modem";
-    fs::path settingsFile = dir.write(
-        "ZODUVIR.INI",
-        apptest::pinnedPorts({{5, link.string()}}, (dir / "no-such-device").string()));
-    platform::IniFile settings{settingsFile};
-    hart::CodeTables tables{HALVANE_TABLE_FILE};
-    SerialDriverPort port{settingsFile, std::make_shared<serialtest::FakeLineControl>()};
-    apptest::ScriptedDialogs dialogs;
-    platform::channel::ConversationServer server{"Halvane", "DdeHartServer"};
-    PreciseClock clock;
-    QtMessagePump pump;
-    THalvaneForm form{FormContext{settings, tables, port, dialogs, server, clock, pump}};
+    fs::path settingsFile =
+        dir.write("ZODUVIR.INI",
+                  apptest::pinnedPorts({{5, link.string()}}, (dir / "no-such-device").string()));
+    apptest::RealPortWindow window{settingsFile};
+    platform::IniFile& settings = window.settings;
+    SerialDriverPort& port = window.port;
+    THalvaneForm& form = window.form;
 };
 
 TEST_F(PortFollowingTest, AGonePortFailsAtOnceAndIsOpenedAgainWhenItsDeviceReturns) {
