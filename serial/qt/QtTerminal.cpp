@@ -9,8 +9,12 @@
 namespace serial {
 
 QtTerminal::QtTerminal(QPlainTextEdit* edit) : m_edit(edit) {
-    // The edit going away (its window closed) detaches the terminal too.
-    connect(edit, &QObject::destroyed, this, [this] { detach(); });
+    // The edit going away (its window closed) detaches the terminal too. It is no edit any
+    // more by then (only a QObject is left of it): it is forgotten before anything else.
+    connect(edit, &QObject::destroyed, this, [this] {
+        m_edit = nullptr;
+        detach();
+    });
 }
 
 QtTerminal::~QtTerminal() {
