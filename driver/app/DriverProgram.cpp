@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <QSessionManager>
 #include <cstdio>
 #include <system_error>
@@ -22,6 +21,7 @@
 #include "platform/folders/Folders.h"
 #include "platform/ini/IniFile.h"
 #include "platform/locale/SystemLocale.h"
+#include "platform/program/ProgramStart.h"
 #include "platform/termination/TerminationSignals.h"
 
 namespace driver {
@@ -77,14 +77,8 @@ ParsedOptions parseProgramOptions(const QStringList& arguments) {
     }
     if (parser.isSet(help)) {
         parsed.exitCode = 0;
-        // Read before the application exists, the parser does not know the program's name: the
-        // usage line names the program called.
-        const QString program = QFileInfo(arguments.value(0)).completeBaseName();
-        QString text = parser.helpText();
-        text.replace(0, text.indexOf('\n'),
-                     QStringLiteral("Usage: %1 [options]")
-                         .arg(program.isEmpty() ? QStringLiteral("Halvane") : program));
-        parsed.output = text.toStdString();
+        parsed.output =
+            platform::helpText(parser, arguments, QStringLiteral("Halvane")).toStdString();
         return parsed;
     }
     if (parser.isSet(version)) {

@@ -29,6 +29,7 @@
 #include "logger/qt/SystemClock.h"
 #include "platform/ini/IniFile.h"
 #include "platform/locale/SystemLocale.h"
+#include "platform/program/ProgramStart.h"
 #include "platform/termination/TerminationSignals.h"
 
 namespace logger {
@@ -215,7 +216,8 @@ ParsedLoggerOptions parseLoggerOptions(const QStringList& arguments) {
     }
     if (parser.isSet(help)) {
         parsed.exitCode = 0;
-        parsed.output = parser.helpText().toStdString();
+        parsed.output =
+            platform::helpText(parser, arguments, QStringLiteral("Loopscribe")).toStdString();
         return parsed;
     }
     if (parser.isSet(version)) {

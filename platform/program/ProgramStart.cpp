@@ -1,5 +1,6 @@
 #include "platform/program/ProgramStart.h"
 
+#include <QFileInfo>
 #include <cstdlib>
 
 namespace platform {
@@ -18,6 +19,18 @@ QStringList argumentList(int argc, char** argv) {
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
+}
+
+QString helpText(const QCommandLineParser& parser, const QStringList& arguments,
+                 const QString& name) {
+    const QString called = QFileInfo(arguments.value(0)).completeBaseName();
+    QString text = parser.helpText();
+    // The usage line is "Usage: <program> [options] <positional arguments>".
+    const qsizetype usageEnd = text.indexOf(QLatin1Char('\n'));
+    const qsizetype options = text.indexOf(QLatin1String(" [options]"));
+    if (options >= 0 && options < usageEnd)
+        text.replace(0, options, QStringLiteral("Usage: ") + (called.isEmpty() ? name : called));
+    return text;
 }
 
 void chooseOffscreenWithoutDisplay() {
