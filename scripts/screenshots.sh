@@ -4,10 +4,10 @@
 # (highest polling address 3, every 2 s) with its window and charts shown; the script saves the
 # main window, the Monitor Settings dialog (opened through the menu, as a user does) and two
 # chart windows. Everything it starts is stopped again by process id.
-#   bash scripts/screenshots.sh [build folder, default build]
+#   bash scripts/screenshots.sh [build folder, default build-run, the one of scripts/run.sh]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${1:-build}
+build=${1:-build-run}
 
 bash scripts/install-deps.sh
 missing=()

@@ -21,6 +21,8 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Loopscribe"));
+    // Ties the windows to the menu entry loopscribe.desktop (its icon and name on Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("loopscribe"));
     // Windows hide instead of closing and message boxes come and go: the logger ends only when
     // its main window closes for good.
     QApplication::setQuitOnLastWindowClosed(false);
