@@ -55,6 +55,11 @@ expect "halvane-cmd --help, first line" "Usage: halvane-cmd [OPTIONS] COMMAND AD
     "$(head -n 1 "$work/help.txt")"
 expect "Halvane --version" "Halvane $version" "$("$bin/Halvane" --version 2>&1)"
 expect "hartsim --version" "hartsim $version" "$("$bin/hartsim" --version 2>&1)"
+if $with_logger; then
+    expect "Loopscribe --version" "Loopscribe $version" "$("$bin/Loopscribe" --version 2>&1)"
+    expect "Loopscribe --help, first line" "Usage: Loopscribe [options] [START]" \
+        "$("$bin/Loopscribe" --help 2>&1 | head -n 1)"
+fi
 
 # --- hartframe names the units of a command 3 reply from the installed table file.
 frame="FF FF FF FF FF 86 A6 05 01 02 03 03 10 00 00 41 40 00 00 0C 42 48 00 00 20 41 AC 00 00 FC"
@@ -76,7 +81,30 @@ wait_for() {
         sleep 0.05
     done
 }
-"$bin/hartsim" >"$work/hartsim.out" 2>"$work/hartsim.err" &
+# The installed logger, headless, on the running driver $1: it names the device's distributor
+# from its own table file, and ends cleanly on SIGTERM (leaving the driver running).
+check_logger() {
+    printf '[Dump_Parameter]\nMonitor_Polling_Address=0\nInterval=2\n[Options]\nDriverAutoOff=0\n' \
+        >"$work/settings/Loopscribe.ini"
+    "$bin/Loopscribe" --settings-dir "$work/settings" START >"$work/loopscribe.out" \
+        2>"$work/loopscribe.err" &
+    local logger=$!
+    pids+=($logger)
+    if wait_for 'grep -q "Polling Adress 0.*PV:" "$work/loopscribe.out" 2>/dev/null' 30 $logger; then
+        local distributor
+        distributor=$(grep -m 1 '^Distributor: ' "$work/loopscribe.out")
+        [[ $distributor == "Distributor: "?* && ! $distributor =~ ^Distributor:\ [0-9]+$ ]] ||
+            fail "Loopscribe names no distributor from its table file: [$distributor]"
+    else
+        fail "Loopscribe read nothing: $(cat "$work/loopscribe.out" "$work/loopscribe.err")"
+    fi
+    kill -TERM $logger
+    wait $logger || fail "Loopscribe ended with exit code $? on SIGTERM: $(cat "$work/loopscribe.err")"
+    kill -0 "$1" 2>/dev/null || fail "the driver ended with the logger"
+}
+
+# A HART 5 transmitter whose manufacturer code (17) the table file names.
+"$bin/hartsim" --revision 5 --set manufacturer=17 >"$work/hartsim.out" 2>"$work/hartsim.err" &
 pids+=($!)
 if wait_for '[ -s "$work/hartsim.out" ]' 10 "${pids[-1]}"; then
     printf '[SerialPort]\nCOM=1\nModemDetection=0\nMaster=0\n[Ports]\nCOM1=%s\n' \
@@ -88,6 +116,7 @@ if wait_for '[ -s "$work/hartsim.out" ]' 10 "${pids[-1]}"; then
         "$bin/halvane-cmd" 0 0 >/dev/null 2>&1 || fail "halvane-cmd 0 0: exit code $?"
         reply=$("$bin/halvane-cmd" 3 0 2>&1 | tr '\n' '|')
         [[ $reply == 3\|0\|*\|kPa\|* ]] || fail "halvane-cmd 3 0 through the installed driver: $reply"
+        $with_logger && check_logger "${pids[-1]}"
         "$bin/halvane-cmd" --terminate || fail "halvane-cmd --terminate: exit code $?"
         wait "${pids[-1]}" || fail "Halvane ended with exit code $?"
         if grep -qi "table file" "$work/halvane.out"; then
