@@ -109,8 +109,8 @@ TEST_F(HalvaneFormTest, SettingsDecideThePortTheCheckAndTheRole) {
         int timer1;
     };
     const Case cases[] = {
-        {"a port above 10 reads as none and the scan runs",
-         "[SerialPort]\nCOM=15\n",
+        {"a port above 20 reads as none and the scan runs",
+         "[SerialPort]\nCOM=21\n",
          {{4, kModem}},
          "COM4",
          {1, 2, 3, 4, 5},
@@ -118,6 +118,7 @@ TEST_F(HalvaneFormTest, SettingsDecideThePortTheCheckAndTheRole) {
          1,
          305},
         {"COM10 opens", "[SerialPort]\nCOM=10\n", {{10, kModem}}, "COM10", {10}, 4, 1, 305},
+        {"COM15 opens", "[SerialPort]\nCOM=15\n", {{15, kModem}}, "COM15", {15}, 4, 1, 305},
         {"no modem check wanted: the port is used as it is",
          "[SerialPort]\nCOM=3\nModemDetection=0\nMaster=0\n",
          {{3, kNoModem}},

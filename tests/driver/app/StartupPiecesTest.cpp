@@ -28,7 +28,9 @@ TEST(DriverSettings, ReadsKeysWithDefaultsAndThePortRange) {
         {"", {"English", true, 1, 0}},
         {"[SerialPort]\nCOM=10\nMaster=0\nModemDetection=0\n[ZodUvir]\nLanguage=Deutsch\n",
          {"Deutsch", false, 0, 10}},
-        {"[SerialPort]\nCOM=15\n", {"English", true, 1, 0}},
+        {"[SerialPort]\nCOM=15\n", {"English", true, 1, 15}},
+        {"[SerialPort]\nCOM=20\n", {"English", true, 1, 20}},
+        {"[SerialPort]\nCOM=21\n", {"English", true, 1, 0}},
         {"[SerialPort]\nCOM=-1\n", {"English", true, 1, 0}},
         {"[SerialPort]\nCOM=x\n", {"English", true, 1, 0}},
     };
