@@ -44,6 +44,8 @@ void LinkEngine::buildRequest(hart::HartMessage& message) {
         PrimaryPollInterval = hart::kGenericPollInterval;
         SecondaryPollInterval = hart::kGenericPollInterval;
     }
+    m_request.Command = message.Command;
+    m_request.Data = message.Data;
 }
 
 void LinkEngine::endTransaction(std::string_view text) {
@@ -82,12 +84,14 @@ void LinkEngine::Timer1Timer() {
             // Nothing can ever be sent: end now rather than leave the client waiting.
             endTransaction(hart::kCommunicationError);
         } else {
+            // Counted first: a reply handled while the send lets events run (the RQ-10 pulse)
+            // may start the next phase, whose count begins at 0.
+            ++NmbrSendTry;
             try {
                 sendFrame();
             } catch (...) {
                 // A failed send is one try; the retry tick goes on.
             }
-            ++NmbrSendTry;
         }
     }
     m_seams.timer1.setInterval(rolePollInterval());
@@ -147,7 +151,7 @@ void LinkEngine::scComm1AfterReceive(std::span<const std::uint8_t> buffer) {
     rxShown = true;
     txShown = false;
     m_seams.view.indicatorsChanged();
-    if (auto frame = m_receiver.ReceiveEvent(buffer, msg)) {
+    if (auto frame = m_receiver.ReceiveEvent(buffer, m_request)) {
         m_seams.view.frameReceived(*frame);
         useFrame(*frame);
         if (frame->inputOverflow) m_seams.port.ClearDeviceInput();

@@ -102,6 +102,9 @@ class LinkEngine {
     platform::UserLocale m_locale;
     hart::RequestBuilder m_builder;
     hart::FrameReceiver m_receiver;
+    // The command and data of the request last built: replies are checked against these, since
+    // every frame heard overwrites msg.Data.
+    hart::HartMessage m_request;
     std::uint64_t m_sendDeadline = 0;  // SendDeadline
     std::uint64_t m_txEndTime = 0;     // TxEndTime
 };

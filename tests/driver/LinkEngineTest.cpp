@@ -44,11 +44,21 @@ Bytes command3Data(std::uint8_t responseCode = 0) {
     return {responseCode, 0x00, 0x41, 0x40, 0x00, 0x00, 12, 0x40, 0x80, 0x00, 0x00};
 }
 
+// The command of a request frame as the engine writes it.
+std::uint8_t requestCommand(std::span<const std::uint8_t> request) {
+    std::size_t p = 0;
+    while (request[p] == 0xFF)
+        ++p;
+    return request[p + ((request[p] & 0x80) ? 6 : 2)];
+}
+
 class LinkEngineTest : public ::testing::Test, protected testsupport::EngineRig {
   protected:
-    LinkEngineTest() : EngineRig(HALVANE_TABLE_FILE) {
-        // Answers from a script, one per request; an empty answer is silence.
-        port.device = [this](std::span<const std::uint8_t>) -> std::optional<LineAnswer> {
+    LinkEngineTest() : EngineRig(HALVANE_TABLE_FILE) { port.device = scripted(); }
+
+    // Answers from the script, one per request; an empty answer is silence.
+    testsupport::Device scripted() {
+        return [this](std::span<const std::uint8_t>) -> std::optional<LineAnswer> {
             if (script.empty()) return std::nullopt;
             auto next = script.front();
             script.pop_front();
@@ -241,9 +251,21 @@ TEST_F(LinkEngineTest, BurstToTheOtherMasterCarryingTheReplyEndsTheTransaction) 
 
 TEST_F(LinkEngineTest, WriteReplyThatDoesNotEchoIsNotDelivered) {
     identified();
-    // Command 34 writes damping 4 s (40 80 00 00); the device echoes 2 s (40 00 00 00).
+    // Command 34 writes damping 4 s (40 80 00 00); the device echoes 2 s (40 00 00 00) every
+    // time. Each echo is compared with the request, not with the reply heard before it.
+    port.device = [](std::span<const std::uint8_t> request) -> std::optional<LineAnswer> {
+        if (requestCommand(request) == 0) return LineAnswer{frame(0x06, {0x80}, 0, identityData())};
+        return LineAnswer{frame(0x86, kLongToPrimary, 34, {0, 0, 0x40, 0x00, 0x00, 0x00})};
+    };
+    transact("34;;0;;4");
+    EXPECT_EQ(view.served(), "34\r\n0\r\nCommunication Error!\r\n");
+    EXPECT_EQ(port.sent.size(), 13u) << "six sends, the identity, six sends again";
+
+    // A device that echoes right after a wrong echo is delivered.
     script = {frame(0x86, kLongToPrimary, 34, {0, 0, 0x40, 0x00, 0x00, 0x00}),
               frame(0x86, kLongToPrimary, 34, {0, 0, 0x40, 0x80, 0x00, 0x00})};
+    port.device = scripted();
+    port.sent.clear();
     transact("34;;0;;4");
     EXPECT_EQ(port.sent.size(), 2u);
     EXPECT_EQ(view.item.at(4), "4");
