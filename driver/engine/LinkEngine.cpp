@@ -162,6 +162,9 @@ void LinkEngine::useFrame(const hart::ReceivedFrame& frame) {
     msg.Data = frame.data;
     msg.Id.Address = frame.address;
     if (!frame.good() || frame.lineError) return;
+    // Between transactions a frame changes nothing: a late duplicate reply is not published,
+    // and the tick stays off (it would repeat the last "Command Error!").
+    if (!msg.DataToSend) return;
 
     const bool primary = msg.mt == hart::mtPrimary;
     const hart::MessageDirection md = frame.md;
@@ -186,7 +189,10 @@ void LinkEngine::useFrame(const hart::ReceivedFrame& frame) {
                                       md == hart::mdBurstToSecondary)
                                    : (md == hart::mdToSecondary || md == hart::mdBurstToSecondary ||
                                       md == hart::mdBurstToPrimary);
-    if (forThisMaster && frame.command == msg.Command) acceptFrame(frame);
+    // A refused request waits for its first tick only to say "Command Error!".
+    if (!m_builder.RequestError && forThisMaster && frame.command == msg.Command) {
+        acceptFrame(frame);
+    }
 
     // The other master's turn is over: send the waiting request at once. Only now, when this
     // frame has been used: the send waits for the frame to leave and lets events run, and

@@ -271,6 +271,37 @@ TEST_F(LinkEngineTest, WriteReplyThatDoesNotEchoIsNotDelivered) {
     EXPECT_EQ(view.item.at(4), "4");
 }
 
+TEST_F(LinkEngineTest, FramesWithNoTransactionPendingAreNotDelivered) {
+    identified();
+    // A late duplicate of a delivered reply (with another value by now), and a reply heard
+    // after a refused command: neither belongs to a transaction.
+    const struct {
+        const char* what;
+        const char* commandLine;
+        const char* served;
+        Bytes late;
+    } cases[] = {
+        {"after a delivered reply", "3;;0", "3\r\n0\r\n\r\n\r\n12\r\nkPa\r\n4\r\n",
+         frame(0x86, kLongToPrimary, 3,
+               {0, 0, 0x41, 0x40, 0x00, 0x00, 12, 0x40, 0xA0, 0x00, 0x00})},
+        {"after Command Error!", "4;;0", "4\r\n0\r\nCommand Error!\r\n",
+         frame(0x86, kLongToPrimary, 4, {0, 0})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        script = {frame(0x86, kLongToPrimary, 3, command3Data())};
+        transact(c.commandLine);
+        ASSERT_EQ(view.served(), c.served);
+        const int changes = view.itemChanges;
+        const int delivered = engine.Label14;
+        port.putOnLine(c.late, static_cast<double>(time.now()) + 50);
+        time.runFor(1000);
+        EXPECT_EQ(view.served(), c.served);
+        EXPECT_EQ(view.itemChanges, changes);
+        EXPECT_EQ(engine.Label14, delivered);
+    }
+}
+
 TEST_F(LinkEngineTest, RefusedCommandEndsAtTheFirstTick) {
     const std::uint64_t start = time.now();
     transact("3;;65");
