@@ -48,6 +48,11 @@ void LinkEngine::buildRequest(hart::HartMessage& message) {
     m_request.Data = message.Data;
 }
 
+void LinkEngine::restorePollIntervals() {
+    PrimaryPollInterval = hart::kPrimaryPollInterval;
+    SecondaryPollInterval = hart::kSecondaryPollInterval;
+}
+
 void LinkEngine::endTransaction(std::string_view text) {
     const auto lines = hart::ErrorReplyLines(msg.Command, Regaddr, text);
     m_seams.view.addListLines(lines);
@@ -57,6 +62,8 @@ void LinkEngine::endTransaction(std::string_view text) {
     Busy = false;
     NmbrSendTry = 0;
     rs = rstNone;
+    // The generic command's long intervals last only as long as its transaction.
+    restorePollIntervals();
 }
 
 void LinkEngine::Timer1Timer() {
@@ -202,10 +209,7 @@ void LinkEngine::useFrame(const hart::ReceivedFrame& frame) {
 }
 
 void LinkEngine::acceptFrame(const hart::ReceivedFrame& frame) {
-    if (hart::DecodeReply(msg, context()).templateApplied) {
-        PrimaryPollInterval = hart::kPrimaryPollInterval;
-        SecondaryPollInterval = hart::kSecondaryPollInterval;
-    }
+    if (hart::DecodeReply(msg, context()).templateApplied) restorePollIntervals();
     const bool registryIndex = Regaddr >= 0 && Regaddr < kRegistrySize;
     if (registryIndex && (msg.Command == 0 || msg.Command == 11 || msg.Command == 21)) {
         hart::UniqueIdentifier& entry = registr[static_cast<std::size_t>(Regaddr)];
@@ -244,6 +248,7 @@ void LinkEngine::acceptFrame(const hart::ReceivedFrame& frame) {
     m_seams.timer1.setEnabled(false);
     NmbrSendTry = 0;
     rs = rstNone;
+    restorePollIntervals();
 }
 
 }  // namespace driver

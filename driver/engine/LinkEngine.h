@@ -91,6 +91,7 @@ class LinkEngine {
 
   private:
     hart::CoreContext context() const;
+    void restorePollIntervals();
     void endTransaction(std::string_view text);
     void sendFrame();
     void scComm1AfterSend();

@@ -366,5 +366,24 @@ TEST_F(LinkEngineTest, GenericCommandUsesLongPollIntervalsUntilItsReply) {
     EXPECT_EQ(engine.SecondaryPollInterval, 305);
 }
 
+TEST_F(LinkEngineTest, GenericCommandEndingWithoutAReplyRestoresThePollIntervals) {
+    identified();
+    const struct {
+        const char* what;
+        const char* commandLine;
+        const char* error;
+    } cases[] = {
+        {"refused", "255;;0;;R128B", "Command Error!"},
+        {"unanswered", "255;;0;;R128B|B;;7", "Communication Error!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        transact(c.commandLine);
+        EXPECT_TRUE(view.served().ends_with(std::string(c.error) + "\r\n")) << view.served();
+        EXPECT_EQ(engine.PrimaryPollInterval, 380);
+        EXPECT_EQ(engine.SecondaryPollInterval, 305);
+    }
+}
+
 }  // namespace
 }  // namespace driver
