@@ -97,7 +97,7 @@ void LinkEngine::Timer1Timer() {
             try {
                 sendFrame();
             } catch (...) {
-                // A failed send is one try; the retry tick goes on.
+                sendFailed();
             }
         }
     }
@@ -120,6 +120,22 @@ void LinkEngine::sendFrame() {
         static_cast<std::uint64_t>(std::lround(static_cast<double>(length + 1) * kCharacterMs));
     m_seams.port.SendString(m_builder.frame());
     scComm1AfterSend();
+}
+
+void LinkEngine::sendFailed() {
+    // A failed send is one try: the modem is not left keyed, and the retry tick goes on, so the
+    // transaction still ends.
+    Sending = false;
+    if (mType == mRQ20) {
+        try {
+            m_seams.port.SetStateRTS(false);
+        } catch (...) {
+            // A port that cannot send cannot key the modem either.
+        }
+    }
+    txShown = false;
+    m_seams.view.indicatorsChanged();
+    m_seams.timer1.setEnabled(true);
 }
 
 void LinkEngine::scComm1AfterSend() {

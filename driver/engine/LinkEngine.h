@@ -94,6 +94,7 @@ class LinkEngine {
     void restorePollIntervals();
     void endTransaction(std::string_view text);
     void sendFrame();
+    void sendFailed();
     void scComm1AfterSend();
     void useFrame(const hart::ReceivedFrame& frame);
     void acceptFrame(const hart::ReceivedFrame& frame);

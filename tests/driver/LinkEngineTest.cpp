@@ -318,6 +318,26 @@ TEST_F(LinkEngineTest, NoPortEndsAtOnceWithCommunicationError) {
     EXPECT_TRUE(port.sent.empty());
 }
 
+TEST_F(LinkEngineTest, SendThatRaisesCountsAsATryAndTheTransactionEnds) {
+    identified();
+    engine.mType = mRQ20;
+    port.sendsFail = true;
+    transact("3;;0");
+    EXPECT_EQ(view.served(), "0\r\n0\r\nCommunication Error!\r\n");
+    EXPECT_EQ(port.failedSends, 12);
+    EXPECT_FALSE(engine.Busy);
+    EXPECT_FALSE(engine.Sending);
+    EXPECT_FALSE(engine.txShown);
+    ASSERT_FALSE(port.rts.empty());
+    EXPECT_FALSE(port.rts.back().second) << "the modem is not left keyed";
+
+    // The port works again: the next transaction goes through.
+    port.sendsFail = false;
+    script = {frame(0x86, kLongToPrimary, 3, command3Data())};
+    transact("3;;0");
+    EXPECT_EQ(view.item.at(6), "4");
+}
+
 TEST_F(LinkEngineTest, RtsFollowsTheModemType) {
     identified();
     engine.mType = mRQ20;

@@ -13,6 +13,7 @@
 #include <map>
 #include <optional>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -122,13 +123,21 @@ class SimulatedPort : public driver::LinkPort {
 
     Device device;
     bool selected = true;
+    bool sendsFail = false;  // SendString raises, as the serial component does for a lost port
+    int failedSends = 0;
     std::vector<std::vector<std::uint8_t>> sent;
+    std::vector<std::uint64_t> sentAt;                // the tick each send began
     std::vector<std::pair<std::uint64_t, bool>> rts;  // (tick, state)
     int inputPurges = 0;
 
     bool portSelected() const override { return selected; }
     void SendString(std::span<const std::uint8_t> bytes) override {
+        if (sendsFail) {
+            ++failedSends;
+            throw std::runtime_error("the port is gone");
+        }
         sent.emplace_back(bytes.begin(), bytes.end());
+        sentAt.push_back(m_time.now());
         const double start = static_cast<double>(m_time.now());
         const double requestEnd = start + static_cast<double>(bytes.size()) * kByteMs;
         if (!device) return;
