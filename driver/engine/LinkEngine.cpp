@@ -48,6 +48,21 @@ void LinkEngine::buildRequest(hart::HartMessage& message) {
     m_request.Data = message.Data;
 }
 
+void LinkEngine::startTimer1() {
+    planTick(m_seams.timer1.interval());
+    m_seams.timer1.setEnabled(true);
+}
+
+void LinkEngine::planTick(int ms) {
+    m_tickDeadline = m_seams.clock.now() + static_cast<std::uint64_t>(ms + kMaxHoldBack);
+}
+
+void LinkEngine::holdBackTick(int ms) {
+    const std::uint64_t now = m_seams.clock.now();
+    const std::uint64_t left = m_tickDeadline > now ? m_tickDeadline - now : 0;
+    m_seams.timer1.setInterval(static_cast<int>(std::clamp<std::uint64_t>(left, 1, ms)));
+}
+
 void LinkEngine::restorePollIntervals() {
     PrimaryPollInterval = hart::kPrimaryPollInterval;
     SecondaryPollInterval = hart::kSecondaryPollInterval;
@@ -102,6 +117,7 @@ void LinkEngine::Timer1Timer() {
         }
     }
     m_seams.timer1.setInterval(rolePollInterval());
+    planTick(rolePollInterval());
 }
 
 void LinkEngine::sendFrame() {
@@ -196,15 +212,15 @@ void LinkEngine::useFrame(const hart::ReceivedFrame& frame) {
                                    : (md == hart::mdToPrimary || md == hart::mdBurstToPrimary);
     const bool toThisMaster = primary ? isToPrimary(md) : isToSecondary(md);
 
-    m_seams.timer1.setInterval(rolePollInterval());
     if (toThisMaster) {
         m_seams.timer1.setEnabled(false);
-        m_seams.timer1.setInterval(TurnaroundInterval);
+        holdBackTick(TurnaroundInterval);
         m_seams.timer1.setEnabled(true);
     } else {
         // Another master's turn: wait until the line has been quiet for a slave time-out and a
-        // poll interval, so a transaction that hears nothing more still retries and ends.
-        m_seams.timer1.setInterval(kSlaveTimeout + rolePollInterval());
+        // poll interval, so a transaction that hears nothing more still retries and ends. A
+        // line that never goes quiet holds the send back only until its deadline.
+        holdBackTick(kSlaveTimeout + rolePollInterval());
     }
 
     const bool forThisMaster = primary
@@ -251,6 +267,7 @@ void LinkEngine::acceptFrame(const hart::ReceivedFrame& frame) {
         buildRequest(msg);
         rs = rstRepeating;
         msg.DataToSend = true;
+        planTick(m_seams.timer1.interval());
         m_seams.timer1.setEnabled(true);
         NmbrSendTry = 0;
         return;

@@ -374,6 +374,25 @@ TEST_F(LinkEngineTest, TransactionStoppedByAnotherMasterStillEnds) {
     EXPECT_EQ(view.served(), "0\r\n0\r\nCommunication Error!\r\n");
 }
 
+TEST_F(LinkEngineTest, AnotherMasterPollingWithoutPauseCannotStarveATransaction) {
+    identified();
+    // Another master sends a request every 305 ms that nobody answers; each one holds our send
+    // back, but never by more than a second beyond the poll interval.
+    const Bytes foreign = frame(0x82, {0x26, 0x05, 0x01, 0x02, 0x04}, 1, {0});
+    std::function<void()> poll = [&] {
+        port.putOnLine(foreign, static_cast<double>(time.now()));
+        time.post(time.now() + 305, poll);
+    };
+    time.post(time.now() + 100, poll);
+    const std::uint64_t start = time.now();
+    transact("3;;0", 120'000);
+    EXPECT_EQ(view.served(), "0\r\n0\r\nCommunication Error!\r\n");
+    EXPECT_EQ(port.sent.size(), 12u);
+    EXPECT_FALSE(engine.Busy);
+    // 13 ticks, each at most 380 + 1000 ms after it was planned, and 12 after-send waits.
+    EXPECT_LE(time.now() - start, 13u * 1380 + 12 * 600);
+}
+
 TEST_F(LinkEngineTest, GenericCommandUsesLongPollIntervalsUntilItsReply) {
     identified();
     script = {frame(0x86, kLongToPrimary, 128, {0, 0, 0x07})};
