@@ -352,13 +352,18 @@ TEST_F(LinkEngineTest, RtsFollowsTheModemType) {
     EXPECT_LE(off, 140u);
 
     port.rts.clear();
+    port.sentAt.clear();
     engine.mType = mRQ10;
     script = {frame(0x86, kLongToPrimary, 3, command3Data())};
     transact("3;;0");
-    // A short pulse after the after-send wait (14 * 20 + 100 ms).
+    // RTS stays off while the frame is written; a 1 ms pulse follows the after-send wait of
+    // 14 * 20 + 100 ms, which ends when the tick has passed its end.
     ASSERT_EQ(port.rts.size(), 2u);
+    ASSERT_EQ(port.sentAt.size(), 1u);
     EXPECT_TRUE(port.rts[0].second);
-    EXPECT_GE(port.rts[1].first - port.rts[0].first, 1u);
+    EXPECT_FALSE(port.rts[1].second);
+    EXPECT_EQ(port.rts[0].first - port.sentAt[0], 381u);
+    EXPECT_EQ(port.rts[1].first - port.rts[0].first, 1u);
 }
 
 TEST_F(LinkEngineTest, TransactionStoppedByAnotherMasterStillEnds) {
