@@ -158,5 +158,33 @@ TEST_F(CommandInterfaceTest, LongAddressIsSetForThePreviousAddressAndRefused) {
     EXPECT_TRUE(view.served().ends_with("\r\nCommand Error!\r\n")) << view.served();
 }
 
+TEST_F(CommandInterfaceTest, LongAddressFieldsAreDecimalNumbersOrTheCommandIsRefused) {
+    const std::array<std::uint8_t, 5> learnt{38, 5, 1, 2, 3};
+    const struct {
+        const char* text;
+        std::array<std::uint8_t, 5> address;
+    } cases[] = {
+        {"SET LONGADR:$3F 005 001 002 009", learnt},
+        {"SET LONGADR:038 0x1 001 002 009", learnt},
+        {"SET LONGADR:038 005 +01 002 009", learnt},
+        {"SET LONGADR:038 005 001 -02 009", learnt},
+        {"SET LONGADR:038 005 001 002 0A9", learnt},
+        {"SET LONGADR:038 005 001 002    ", learnt},
+        {"SET LONGADR:038 005 001", learnt},
+        // Blanks around the digits belong to the fixed-width layout.
+        {"SET LONGADR: 38   5 1   002 9  ", {38, 5, 1, 2, 9}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        execute({"0", "5"});  // learns the address and makes 5 the previous polling address
+        settle();
+        ASSERT_EQ(engine.registr[5].Address, learnt);
+        execute({c.text});
+        settle();
+        EXPECT_EQ(engine.registr[5].Address, c.address);
+        EXPECT_TRUE(view.served().ends_with("\r\nCommand Error!\r\n")) << view.served();
+    }
+}
+
 }  // namespace
 }  // namespace driver
