@@ -288,7 +288,12 @@ void THalvaneForm::scanPorts() {
 bool THalvaneForm::openPort(int number, std::string* problem) {
     try {
         m_context.port.open(number);
-        return m_context.port.isOpen();
+        if (!m_context.port.isOpen()) return false;
+        // Opening raises RTS, which keys an RQ-20 modem's carrier on an idle loop and jams
+        // other masters and burst replies; the engine raises it only while it sends. The modem
+        // check leaves DTR on.
+        m_context.port.SetStateRTS(false);
+        return true;
     } catch (const std::exception& e) {
         if (problem) {
             *problem = portProblemText(

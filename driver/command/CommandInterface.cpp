@@ -48,8 +48,9 @@ CommandInterface::CommandInterface(LinkEngine& engine, LinkView& item, EngineTim
 }
 
 void CommandInterface::DdeHartServerExecuteMacro(const std::vector<std::string>& lines) {
-    if (m_engine.Busy) {
-        // Only the exact terminate line gets through while a transaction runs.
+    if (m_engine.Busy || m_changingPort) {
+        // Only the exact terminate line gets through while a transaction or a port change runs
+        // (the modem check clears Busy and lets events run).
         if (lines.size() == 1 && (lines[0] == "TERMINATE" || lines[0] == "terminate")) {
             m_control.terminateDriver();
         }
@@ -92,7 +93,11 @@ void CommandInterface::applyControl(std::string_view control) {
         auto number = platform::parseInteger(control.substr(7));
         if (number && *number >= 1 && *number <= kLastPort &&
             control == "SET COM" + std::to_string(*number)) {
+            m_changingPort = true;
             m_control.changePort(*number);
+            m_changingPort = false;
+            // Busy again until the status text answers this execute.
+            m_engine.Busy = true;
             StatusMessage = 1;
         }
     }

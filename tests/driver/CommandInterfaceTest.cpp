@@ -20,10 +20,13 @@ class FakeControl : public DriverControl {
     std::string port = "COM3";
     std::string commandText;
     std::string modemShown = "unset";
+    // Runs inside a port change, as the modem check lets events run.
+    std::function<void()> duringPortChange;
     void terminateDriver() override { ++terminations; }
     void changePort(int number) override {
         portChanges.push_back(number);
         port = "COM" + std::to_string(number);
+        if (duringPortChange) duringPortChange();
     }
     std::string portText() const override { return port; }
     void setCommandText(const std::string& text) override { commandText = text; }
@@ -133,6 +136,30 @@ TEST_F(CommandInterfaceTest, BusyDriverTakesOnlyTheExactTerminateLine) {
     EXPECT_EQ(control.terminations, 1);
     execute({"TERMINATE"});
     EXPECT_EQ(control.terminations, 2);
+}
+
+TEST_F(CommandInterfaceTest, ExecutesDuringAPortChangeAreDroppedAsWhileBusy) {
+    // The modem check clears Busy and lets events run; a client's execute that arrives then
+    // must not start a transaction whose reply the port change's status text would end.
+    control.duringPortChange = [this] {
+        engine.Busy = false;
+        execute({"3", "5"});
+        execute({"STATUS"});
+    };
+    execute({"SET COM7"});
+    EXPECT_TRUE(engine.Busy) << "busy until the status text is written";
+    time.runFor(2);
+    EXPECT_EQ(view.served(), "COM7\r\n\r\n\r\nPrimary Master\r\n6 digits\r\n");
+    EXPECT_FALSE(engine.Busy);
+    EXPECT_EQ(control.commandText, "SET COM7\r\n");
+    settle();
+    EXPECT_TRUE(port.sent.empty());
+    EXPECT_FALSE(engine.msg.DataToSend);
+
+    // Terminate still gets through.
+    control.duringPortChange = [this] { execute({"terminate"}); };
+    execute({"SET COM8"});
+    EXPECT_EQ(control.terminations, 1);
 }
 
 TEST_F(CommandInterfaceTest, EmptyExecuteChangesNothing) {

@@ -225,6 +225,7 @@ TEST_F(HalvaneFormTest, PickingAPort) {
         EXPECT_EQ(setting("ModemDetection"), c.modemDetection);
         EXPECT_EQ(setting("COM"), c.com);
         EXPECT_EQ(port.isOpen(), c.open);
+        EXPECT_FALSE(port.rtsOn()) << "an idle loop: the modem must not be keyed";
         EXPECT_EQ(form->engine().mType, c.open ? mRQ20 : mRQ10);
         EXPECT_EQ(dialogs.questions.size(), c.answers.size());
         if (!c.answers.empty()) {
@@ -368,15 +369,23 @@ TEST_F(HalvaneFormTest, ExecutesFromClientsReachTheCommandInterface) {
     EXPECT_TRUE(itemShows("digits"));
     EXPECT_EQ(server.itemText(), "COM1\r\n\r\nRQ-20\r\nSecondary Master\r\n6 digits\r\n");
 
+    form->engine().mType = mRQ10;
     execute({"SET COM5"});
     EXPECT_TRUE(itemShows("COM5"));
+    EXPECT_EQ(server.itemText(), "COM5\r\n\r\nRQ-20\r\nSecondary Master\r\n6 digits\r\n");
     EXPECT_EQ(portShown(), "COM5");
+    EXPECT_TRUE(port.isOpen());
+    EXPECT_EQ(port.number(), 5);
+    EXPECT_FALSE(port.rtsOn());
+    EXPECT_EQ(form->Label10->text(), "RQ-20");
     EXPECT_EQ(setting("COM"), "1") << "a client's port change is not stored";
 
     execute({"SET COM6"});
     EXPECT_TRUE(itemShows("none"));
     EXPECT_EQ(portShown(), "none");
     EXPECT_TRUE(port.isOpen()) << "a port without a modem stays open";
+    EXPECT_EQ(port.number(), 6);
+    EXPECT_FALSE(port.rtsOn());
 
     execute({"SET PRIMARY"});
     EXPECT_TRUE(itemShows("Primary Master"));
@@ -391,6 +400,26 @@ TEST_F(HalvaneFormTest, ExecutesFromClientsReachTheCommandInterface) {
     EXPECT_TRUE(form->closed());
     EXPECT_TRUE(pump.terminating());
     EXPECT_FALSE(port.isOpen());
+}
+
+TEST_F(HalvaneFormTest, AnExecuteDuringAPortChangeIsDropped) {
+    port.devices = {{1, kModem}, {5, kModem}};
+    start("[SerialPort]\nCOM=1\n");
+    // A client's command arrives while SET COM5 checks the modem.
+    port.beforeOpen = [&](int) {
+        QMetaObject::invokeMethod(
+            &server,
+            [&] {
+                execute({"3", "0"});
+            },
+            Qt::QueuedConnection);
+    };
+    execute({"SET COM5"});
+    EXPECT_TRUE(itemShows("digits"));
+    EXPECT_EQ(server.itemText(), "COM5\r\n\r\nRQ-20\r\nSecondary Master\r\n6 digits\r\n");
+    EXPECT_FALSE(form->engine().msg.DataToSend) << "the command was dropped";
+    EXPECT_FALSE(form->engine().Busy);
+    EXPECT_EQ(form->Command->text(), "SET COM5\r\n");
 }
 
 }  // namespace
