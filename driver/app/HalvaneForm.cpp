@@ -40,6 +40,7 @@ constexpr const char* kReallyExit =
     "Do You really want to exit Halvane?\r\nIt disallows to other programs to communicate with "
     "HART devices!";
 constexpr int kRepeatInterval = 1000;
+constexpr int kSessionEndWaitMs = 30'000;
 constexpr unsigned long kClosePauseMs = 100;
 
 QString latin1(const std::string& text) {
@@ -85,6 +86,10 @@ THalvaneForm::THalvaneForm(FormContext context, QWidget* parent)
     Timer2.setInterval(kRepeatInterval);
     connect(&Timer2, &QTimer::timeout, this, &THalvaneForm::Timer2Timer);
     Timer2.start();
+
+    sessionEndWait.setSingleShot(true);
+    sessionEndWait.setInterval(kSessionEndWaitMs);
+    connect(&sessionEndWait, &QTimer::timeout, this, &THalvaneForm::sessionEndCancelled);
 }
 
 THalvaneForm::~THalvaneForm() {
@@ -392,7 +397,7 @@ void THalvaneForm::showWindow() {
 
 void THalvaneForm::ShowPanel1Click() {
     // Someone uses the desktop: a session end that was asked about did not happen.
-    HideOnly = true;
+    sessionEndCancelled();
     showWindow();
 }
 
@@ -403,9 +408,18 @@ void THalvaneForm::ExitHalvane1Click() {
 
 void THalvaneForm::WMQueryEndSession() {
     HideOnly = false;
+    // The desktop says nothing when a logout is cancelled; a session that has not ended within
+    // the wait did not end.
+    sessionEndWait.start();
+}
+
+void THalvaneForm::sessionEndCancelled() {
+    sessionEndWait.stop();
+    if (!m_closed) HideOnly = true;
 }
 
 void THalvaneForm::endSession() {
+    sessionEndWait.stop();
     HideOnly = false;
     closeWindow();
 }

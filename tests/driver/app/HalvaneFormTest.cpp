@@ -341,6 +341,26 @@ TEST_F(HalvaneFormTest, TheEndOfTheSessionClosesTheDriver) {
     EXPECT_TRUE(pump.terminating());
 }
 
+TEST_F(HalvaneFormTest, AfterACancelledLogoutClosingHidesAgain) {
+    port.devices[1] = kModem;
+    start("[SerialPort]\nCOM=1\n");
+    form->show();
+    form->sessionEndWait.setInterval(5);
+    form->WMQueryEndSession();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!form->HideOnly && elapsed.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    // The logout was cancelled; the user closes the window that is still open.
+    QCloseEvent event;
+    QCoreApplication::sendEvent(form.get(), &event);
+    EXPECT_FALSE(event.isAccepted());
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(form->closed());
+    EXPECT_FALSE(pump.terminating());
+    EXPECT_TRUE(dialogs.questions.empty());
+}
+
 TEST_F(HalvaneFormTest, TheRepeatBoxStartsTheCommandEverySecond) {
     port.devices[1] = kModem;
     start("[SerialPort]\nCOM=1\n");
