@@ -31,12 +31,20 @@ MESSAGES = [
 
 
 def read_codes(path):
+    """The codes by table; a line with an empty name or a code listed twice stops the build, since
+    the driver would show a blank line or a name chosen by chance for it."""
     codes = {}
-    for line in path.read_text(encoding="utf-8").splitlines():
+    for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), start=1):
         if not line or line.startswith("#") or line.startswith("table\t"):
             continue
         table, code, name = line.split("\t", 2)
-        codes.setdefault(table, []).append((int(code), name.strip()))
+        name = name.strip()
+        if not name:
+            sys.exit(f"{path.name}:{number}: {table} code {code} has no name; leave the code out "
+                     "instead, so that it shows as its number")
+        if any(c == int(code) for c, _ in codes.get(table, [])):
+            sys.exit(f"{path.name}:{number}: {table} code {code} is listed twice")
+        codes.setdefault(table, []).append((int(code), name))
     return codes
 
 

@@ -106,6 +106,28 @@ TEST(CodeTables, ShippedTableNamesCommonCodes) {
     EXPECT_EQ(tables.UnitName(57), "%");
     EXPECT_EQ(tables.TransferFunctionName(0), "Linear");
     EXPECT_EQ(tables.ResponseCodeText(32).text, "Device is busy!");
+    // The common tables' generic codes, and codes they do not name, which show as numbers.
+    EXPECT_EQ(tables.UnitName(250), "Not Used");
+    EXPECT_EQ(tables.UnitName(251), "None");
+    EXPECT_EQ(tables.UnitName(252), "Unknown");
+    EXPECT_EQ(tables.UnitName(253), "Special");
+    for (std::uint8_t unnamed : {220, 254, 255})
+        EXPECT_EQ(tables.UnitName(unnamed), std::to_string(unnamed));
+    EXPECT_EQ(tables.TransferFunctionName(10), "Equal Percentage 1:25");
+    EXPECT_EQ(tables.TransferFunctionName(17), "Quick Open 1:50");
+    EXPECT_EQ(tables.WriteProtectName(250), "Not Used");
+}
+
+TEST(CodeTables, NoShippedEntryIsEmpty) {
+    // An empty name would give a blank reply line where a client expects a name or a number.
+    platform::IniFile file(HALVANE_TABLE_FILE);
+    const platform::IniDocument& table = file.document();
+    ASSERT_FALSE(table.sections().empty());
+    for (const std::string& section : table.sections()) {
+        for (const std::string& key : table.keys(section)) {
+            EXPECT_FALSE(table.value(section, key).value_or("").empty()) << section << " " << key;
+        }
+    }
 }
 
 }  // namespace
