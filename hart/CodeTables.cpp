@@ -87,15 +87,21 @@ std::string CodeTables::message(int key) const {
 }
 
 std::string CodeTables::DistributorName(std::uint8_t manufacturer, std::uint8_t deviceType,
-                                        std::uint8_t hartRevision) const {
+                                        std::uint8_t hartRevision,
+                                        std::optional<std::uint16_t> manufacturerCode) const {
     const std::string k1 = std::to_string(manufacturer);
     std::string name = lookup("Distributors", k1);
+    if (name != m_unknownPrefix + k1 || hartRevision <= 6) return name;
     // From HART 7 on the first two identity bytes are an expanded device type, which the
-    // ExpDevTypeMfr section maps to its manufacturer.
-    if (name == m_unknownPrefix + k1 && hartRevision > 6) {
-        name = lookup("ExpDevTypeMfr", pairKey(manufacturer, deviceType));
+    // ExpDevTypeMfr section maps to its manufacturer. No public table of expanded device types
+    // exists, so the device's own manufacturer code usually names it.
+    const std::string k2 = pairKey(manufacturer, deviceType);
+    if (auto value = m_file.document().value("ExpDevTypeMfr", k2)) return std::string(*value);
+    if (manufacturerCode) {
+        if (auto value = m_file.document().value("Distributors", std::to_string(*manufacturerCode)))
+            return std::string(*value);
     }
-    return name;
+    return m_unknownPrefix + k2;
 }
 
 std::string CodeTables::InstrumentName(std::uint8_t manufacturer, std::uint8_t deviceType,

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,8 +33,12 @@ class CodeTables {
     void setUnknownCodePrefix(std::string prefix) { m_unknownPrefix = std::move(prefix); }
     const std::string& unknownCodePrefix() const { return m_unknownPrefix; }
 
+    // From HART revision 7 on, the first two identity bytes are an expanded device type; the
+    // name is then looked up in ExpDevTypeMfr, and when that has none, the device's own 16-bit
+    // manufacturer code (command 0 reply bytes 17-18) in Distributors.
     std::string DistributorName(std::uint8_t manufacturer, std::uint8_t deviceType,
-                                std::uint8_t hartRevision) const;
+                                std::uint8_t hartRevision,
+                                std::optional<std::uint16_t> manufacturerCode = {}) const;
     std::string InstrumentName(std::uint8_t manufacturer, std::uint8_t deviceType,
                                std::uint8_t hartRevision) const;
     std::string UnitName(std::uint8_t code) const;

@@ -27,7 +27,7 @@ TEST(CodeTables, LookupsAndExpandedDeviceTypes) {
     TempDir dir;
     CodeTables tables(
         dir.write("t.ddf",
-                  "[Distributors]\n38=Maker A\n17=\n"
+                  "[Distributors]\n38=Maker A\n17=\n24641=Maker C\n"
                   "[ExpDevTypeMfr]\n38,6=never read\n224,99=Maker B\n17,1=also never\n"
                   "[Instruments]\n38,6=Model X\n"
                   "[Units]\n12=kPa\n"
@@ -38,6 +38,12 @@ TEST(CodeTables, LookupsAndExpandedDeviceTypes) {
     EXPECT_EQ(tables.DistributorName(224, 99, 7), "Maker B");
     EXPECT_EQ(tables.DistributorName(224, 99, 6), "224");
     EXPECT_EQ(tables.DistributorName(17, 1, 7), "");  // present but empty: not the default
+    // HART 7: the device's own manufacturer code, when the expanded device type names nobody.
+    EXPECT_EQ(tables.DistributorName(224, 1, 7, 24641), "Maker C");
+    EXPECT_EQ(tables.DistributorName(224, 1, 7, 38), "Maker A");
+    EXPECT_EQ(tables.DistributorName(224, 99, 7, 24641), "Maker B");
+    EXPECT_EQ(tables.DistributorName(224, 1, 7, 9999), "224,1");
+    EXPECT_EQ(tables.DistributorName(224, 1, 6, 24641), "224");
     EXPECT_EQ(tables.InstrumentName(38, 6, 5), "Model X");
     EXPECT_EQ(tables.UnitName(12), "kPa");
     EXPECT_EQ(tables.TransferFunctionName(0), "Linear");
