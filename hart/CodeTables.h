@@ -56,8 +56,9 @@ class CodeTables {
     std::string m_unknownPrefix;
 };
 
-// One-byte text through code page 1250 and back: characters that code page lacks become their
-// unaccented letter or '?'.
+// One-byte (Windows-1252) text through code page 1250 and back: characters that code page lacks
+// become the best fit the platform's published table gives them (an unaccented letter, a digit
+// for a superscript or fraction, '!' for the inverted exclamation mark ...) or '?'.
 std::string RoundTripCodePage1250(std::string_view text);
 
 }  // namespace hart
