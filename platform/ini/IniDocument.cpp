@@ -66,35 +66,32 @@ std::string IniDocument::lookupKey(std::string_view section, std::string_view ke
 
 IniDocument IniDocument::parse(std::string_view text) {
     IniDocument doc;
-    std::string section;
-    bool inSection = false;
-    std::vector<std::string>* sectionKeys = nullptr;
-    for (std::string_view line : splitIniLines(text)) {
+    Section* section = nullptr;
+    std::string keyPrefix;  // the current section's lower-cased name and '\0'
+    const std::vector<std::string_view> lines = splitIniLines(text);
+    doc.m_values.reserve(lines.size());
+    for (std::string_view line : lines) {
         line = trimIniBlanks(line);
         if (line.empty() || line.front() == ';') continue;
         if (line.front() == '[') {
             std::size_t close = line.find(']');
             std::string_view name = trimIniBlanks(
                 line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
-            section = std::string(name);
-            inSection = true;
-            auto found = std::find_if(doc.m_order.begin(), doc.m_order.end(), [&](const auto& s) {
-                return equalsIgnoringCase(s.first, name);
-            });
-            if (found == doc.m_order.end()) {
-                doc.m_order.emplace_back(section, std::vector<std::string>{});
-                found = doc.m_order.end() - 1;
-            }
-            sectionKeys = &found->second;
+            std::string lowered = lowerAscii(name);
+            auto [it, added] = doc.m_sectionIndex.emplace(lowered, doc.m_sections.size());
+            if (added) doc.m_sections.push_back({std::string(name), {}});
+            section = &doc.m_sections[it->second];
+            keyPrefix = std::move(lowered);
+            keyPrefix.push_back('\0');
             continue;
         }
         std::size_t eq = line.find('=');
-        if (!inSection || eq == std::string_view::npos) continue;
+        if (!section || eq == std::string_view::npos) continue;
         std::string_view key = trimIniBlanks(line.substr(0, eq));
         if (key.empty()) continue;
         std::string_view value = unquote(trimIniBlanks(line.substr(eq + 1)));
-        auto [it, inserted] = doc.m_values.emplace(lookupKey(section, key), std::string(value));
-        if (inserted) sectionKeys->emplace_back(key);
+        auto [it, inserted] = doc.m_values.emplace(keyPrefix + lowerAscii(key), std::string(value));
+        if (inserted) section->keys.emplace_back(key);
     }
     return doc;
 }
@@ -106,18 +103,22 @@ std::optional<std::string_view> IniDocument::value(std::string_view section,
     return std::string_view(it->second);
 }
 
+const IniDocument::Section* IniDocument::findSection(std::string_view name) const {
+    auto it = m_sectionIndex.find(lowerAscii(trimIniBlanks(name)));
+    return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
+}
+
 std::vector<std::string> IniDocument::sections() const {
     std::vector<std::string> names;
-    for (const auto& s : m_order)
-        names.push_back(s.first);
+    names.reserve(m_sections.size());
+    for (const Section& s : m_sections)
+        names.push_back(s.name);
     return names;
 }
 
 std::vector<std::string> IniDocument::keys(std::string_view section) const {
-    for (const auto& s : m_order) {
-        if (equalsIgnoringCase(s.first, trimIniBlanks(section))) return s.second;
-    }
-    return {};
+    const Section* found = findSection(section);
+    return found ? found->keys : std::vector<std::string>{};
 }
 
 }  // namespace platform

@@ -29,10 +29,19 @@ class IniDocument {
     std::vector<std::string> keys(std::string_view section) const;
 
   private:
-    static std::string lookupKey(std::string_view section, std::string_view key);
+    struct Section {
+        std::string name;               // first spelling
+        std::vector<std::string> keys;  // first spelling of each, in file order
+    };
 
+    static std::string lookupKey(std::string_view section, std::string_view key);
+    const Section* findSection(std::string_view name) const;
+
+    // Reading costs time in proportion to the text, however many sections it has: sections and
+    // values are found through indexes by lower-cased name.
     std::unordered_map<std::string, std::string> m_values;  // "section\0key" in lower case
-    std::vector<std::pair<std::string, std::vector<std::string>>> m_order;
+    std::vector<Section> m_sections;
+    std::unordered_map<std::string, std::size_t> m_sectionIndex;  // lower-cased name
 };
 
 // Helpers shared by the reader and the writer.

@@ -32,7 +32,13 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
     if (!in) return std::nullopt;
     std::ostringstream content;
     content << in.rdbuf();
+    if (in.bad()) return std::nullopt;
     return std::move(content).str();
+}
+
+std::string sizeText(std::uintmax_t bytes) {
+    return bytes % (1024 * 1024) == 0 ? std::to_string(bytes / (1024 * 1024)) + " MiB"
+                                      : std::to_string(bytes) + " bytes";
 }
 
 bool writeFully(int fd, std::string_view data) {
@@ -82,6 +88,7 @@ IniFile::Signature IniFile::currentSignature() const {
     if (::stat(m_path.c_str(), &st) != 0) return {};
     Signature s;
     s.exists = true;
+    s.folder = S_ISDIR(st.st_mode);
     s.size = static_cast<std::uintmax_t>(st.st_size);
     s.mtimeNs = std::int64_t{st.st_mtim.tv_sec} * 1'000'000'000 + st.st_mtim.tv_nsec;
     s.ctimeNs = std::int64_t{st.st_ctim.tv_sec} * 1'000'000'000 + st.st_ctim.tv_nsec;
@@ -93,11 +100,23 @@ const IniDocument& IniFile::document() const {
     Signature now = currentSignature();
     if (m_trusted && now == m_signature) return m_document;
     std::int64_t readAt = nowNs();
-    std::optional<std::string> text = now.exists ? readWholeFile(m_path) : std::nullopt;
+    std::optional<std::string> text;
+    m_problem.reset();
+    if (now.exists && now.size > kMaxFileSize) {
+        m_problem = "is larger than " + sizeText(kMaxFileSize) + " (" + std::to_string(now.size) +
+                    " bytes), so it is not read";
+    } else if (now.exists) {
+        text = readWholeFile(m_path);
+    }
     m_document = IniDocument::parse(text ? *text : std::string_view{});
     m_signature = now;
     m_trusted = readAt - std::max(now.mtimeNs, now.ctimeNs) > kRacyWindowNs;
     return m_document;
+}
+
+std::optional<std::string> IniFile::problem() const {
+    document();
+    return m_problem;
 }
 
 std::optional<std::string> IniFile::readString(std::string_view section,
@@ -125,6 +144,8 @@ bool IniFile::readBool(std::string_view section, std::string_view key, bool defa
 }
 
 bool IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
+    // A file too large to read is not rewritten either: what it holds is kept.
+    if (currentSignature().size > kMaxFileSize) return false;
     std::string text = readWholeFile(m_path).value_or(std::string{});
     const std::string eol = text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
     std::vector<std::string> lines;

@@ -20,9 +20,18 @@ namespace platform {
 
 class IniFile {
   public:
+    // What one file may cost: a file larger than this is not read (it reads as empty) and not
+    // written (writes fail and leave it as it is), and problem() says so. Settings and table
+    // files are a few kilobytes; reading one of 2 MiB takes some 100 ms and 50 MB of memory.
+    static constexpr std::uintmax_t kMaxFileSize = 2 * 1024 * 1024;
+
     explicit IniFile(std::filesystem::path path);
 
     const std::filesystem::path& path() const { return m_path; }
+
+    // Why the file as it is on disk now cannot be used (it then reads as empty), or nothing when
+    // it can. A missing file is no problem here: it reads as missing, which callers expect.
+    std::optional<std::string> problem() const;
 
     // A missing file, section or key reads as missing (nothing, or the given default).
     std::optional<std::string> readString(std::string_view section, std::string_view key) const;
@@ -47,6 +56,7 @@ class IniFile {
   private:
     struct Signature {
         bool exists = false;
+        bool folder = false;
         std::uintmax_t size = 0;
         std::int64_t mtimeNs = 0;
         std::int64_t ctimeNs = 0;
@@ -57,6 +67,7 @@ class IniFile {
 
     std::filesystem::path m_path;
     mutable IniDocument m_document;
+    mutable std::optional<std::string> m_problem;  // of the document as last read
     mutable Signature m_signature;
     mutable bool m_trusted = false;  // the cached document may be reused while m_signature holds
 };

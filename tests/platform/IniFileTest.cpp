@@ -95,5 +95,25 @@ TEST(IniFile, OldFileIsParsedOnceAndStillSeesEdits) {
     EXPECT_EQ(file.readString("Units", "12", ""), "bar");
 }
 
+TEST(IniFile, AFileOverTheSizeBoundIsNeitherReadNorWritten) {
+    TempDir dir;
+    std::string text = "[SerialPort]\nCOM=3\n";
+    text += "; " + std::string(IniFile::kMaxFileSize, 'x') + "\n";
+    const auto path = dir.write("big.ini", text);
+    IniFile file(path);
+    EXPECT_EQ(file.readInteger("SerialPort", "COM", 0), 0) << "reads as empty";
+    ASSERT_TRUE(file.problem());
+    EXPECT_EQ(*file.problem(), "is larger than 2 MiB (" + std::to_string(text.size()) +
+                                   " bytes), so it is not read");
+    EXPECT_FALSE(file.writeInteger("SerialPort", "COM", 4));
+    EXPECT_EQ(TempDir::read(path), text) << "left as it is";
+
+    // Cut down to size, it is read again at the next lookup.
+    dir.write("big.ini", "[SerialPort]\nCOM=3\n");
+    EXPECT_EQ(file.readInteger("SerialPort", "COM", 0), 3);
+    EXPECT_FALSE(file.problem());
+    EXPECT_TRUE(file.writeInteger("SerialPort", "COM", 4));
+}
+
 }  // namespace
 }  // namespace platform
