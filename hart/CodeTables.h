@@ -27,6 +27,7 @@ class CodeTables {
     explicit CodeTables(std::filesystem::path tableFile);
 
     const std::filesystem::path& path() const { return m_file.path(); }
+    const platform::IniFile& file() const { return m_file; }
 
     // Put before the key of every code the table lacks; empty in the built-in language, so an
     // unknown unit 250 reads "250".

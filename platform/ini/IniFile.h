@@ -29,9 +29,18 @@ class IniFile {
 
     const std::filesystem::path& path() const { return m_path; }
 
-    // Why the file as it is on disk now cannot be used (it then reads as empty), or nothing when
-    // it can. A missing file is no problem here: it reads as missing, which callers expect.
-    std::optional<std::string> problem() const;
+    // Why the file as it is on disk now cannot be used as a settings or table file, or nothing
+    // when it can. A missing file is no problem here: it reads as missing, which callers expect.
+    struct Problem {
+        enum class Kind { Folder, Unreadable, TooLarge, Empty, NoSections };
+        Kind kind;
+        std::string text;  // follows the file's name: "is a folder, not a file"
+        // Writes fail too, so nothing can be stored in the file.
+        bool blocksWrites() const {
+            return kind == Kind::Folder || kind == Kind::Unreadable || kind == Kind::TooLarge;
+        }
+    };
+    std::optional<Problem> problem() const;
 
     // A missing file, section or key reads as missing (nothing, or the given default).
     std::optional<std::string> readString(std::string_view section, std::string_view key) const;
@@ -67,7 +76,7 @@ class IniFile {
 
     std::filesystem::path m_path;
     mutable IniDocument m_document;
-    mutable std::optional<std::string> m_problem;  // of the document as last read
+    mutable std::optional<Problem> m_problem;  // of the document as last read
     mutable Signature m_signature;
     mutable bool m_trusted = false;  // the cached document may be reused while m_signature holds
 };

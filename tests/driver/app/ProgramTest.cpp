@@ -105,6 +105,25 @@ TEST_F(ProgramTest, RefusesToStartWhenAnotherServerServesTheChannel) {
     EXPECT_NE(errorOutput(*driver).find("already running"), std::string::npos);
 }
 
+TEST_F(ProgramTest, ReadsASettingsFileThatStartsWithAByteOrderMark) {
+    // Saved by an editor that marks UTF-8: the first section must still count.
+    dir.write("ZODUVIR.INI",
+              "\xEF\xBB\xBF[SerialPort]\r\nCOM=1\r\nModemDetection=0\r\n" +
+                  apptest::pinnedPorts({{1, com1.slavePath()}}, (dir / "none").string()));
+    auto driver = start();
+    platform::channel::ConversationClient client;
+    ASSERT_TRUE(waitUntilServing(*driver, client)) << errorOutput(*driver);
+    ASSERT_TRUE(client.execute("STATUS"));
+    std::string status;
+    for (int i = 0; i < 100 && status.find("digits") == std::string::npos; ++i)
+        status = client.request().value_or("");
+    EXPECT_EQ(status, "COM1\r\n\r\nRQ-20\r\nSecondary Master\r\n6 digits\r\n");
+    ASSERT_TRUE(client.execute("TERMINATE"));
+    client.close();
+    ASSERT_TRUE(driver->waitForFinished(10000));
+    EXPECT_EQ(errorOutput(*driver), "") << "nothing to report about the file";
+}
+
 TEST(SingleInstance, TakesOverTheLockOfADriverThatDied) {
     testsupport::TempDir dir;
     const auto lockFile = dir / "halvane.instance.lock";
