@@ -17,6 +17,7 @@
 #include "platform/channel/ConversationClient.h"
 #include "platform/channel/ConversationServer.h"
 #include "platform/folders/Folders.h"
+#include "support/PlainConnection.h"
 #include "support/PtyPair.h"
 #include "support/TempDir.h"
 
@@ -122,6 +123,49 @@ TEST_F(ProgramTest, ReadsASettingsFileThatStartsWithAByteOrderMark) {
     client.close();
     ASSERT_TRUE(driver->waitForFinished(10000));
     EXPECT_EQ(errorOutput(*driver), "") << "nothing to report about the file";
+}
+
+TEST_F(ProgramTest, KeepsServingWhenAClientOpensMoreConnectionsThanItMayHaveDescriptors) {
+    // The driver may hold 256 descriptors; a client opens 300 idle connections.
+    auto driver = std::make_unique<QProcess>();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    driver->setProcessEnvironment(env);
+    driver->start("/bin/sh", {"-c", "ulimit -n 256 && exec \"$0\" --settings-dir \"$1\"",
+                              HALVANE_PROGRAM, QString::fromStdString(dir.path().string())});
+    ASSERT_TRUE(driver->waitForStarted(5000));
+    platform::channel::ConversationClient client;
+    ASSERT_TRUE(waitUntilServing(*driver, client)) << errorOutput(*driver);
+
+    const std::string socket = (platform::runtimeFolder() / "halvane.ddehartserver").string();
+    std::vector<std::unique_ptr<testsupport::PlainConnection>> idle;
+    for (int i = 0; i < 300; ++i) {
+        idle.push_back(std::make_unique<testsupport::PlainConnection>());
+        ASSERT_TRUE(idle.back()->connect(socket)) << i;
+    }
+    int served = 0;
+    int refused = 0;
+    for (auto& connection : idle) {
+        const std::string answer = connection->ask("CONNECT Halvane DdeHartServer\n");
+        served += answer == "OK CONNECT Halvane DdeHartServer";
+        refused += answer.starts_with("ERROR too many clients");
+    }
+    EXPECT_EQ(served, 63) << "64 with the client that came first";
+    EXPECT_EQ(refused, 237);
+
+    idle.clear();
+    ASSERT_TRUE(client.execute("STATUS"));
+    std::string status;
+    for (int i = 0; i < 100 && status.find("digits") == std::string::npos; ++i)
+        status = client.request().value_or("");
+    EXPECT_EQ(status, "COM1\r\n\r\nRQ-20\r\nSecondary Master\r\n6 digits\r\n");
+    platform::channel::ConversationClient another;
+    EXPECT_TRUE(another.open()) << "a new client is served";
+    another.close();
+    ASSERT_TRUE(client.execute("TERMINATE"));
+    client.close();
+    ASSERT_TRUE(driver->waitForFinished(10000));
+    EXPECT_EQ(driver->exitCode(), 0);
 }
 
 TEST(SingleInstance, TakesOverTheLockOfADriverThatDied) {
