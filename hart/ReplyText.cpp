@@ -17,7 +17,7 @@ std::vector<std::string> ReplyLines(const HartMessage& msg, int pollingAddress) 
 std::vector<std::string> DeliveredReplyLines(const HartMessage& msg, int pollingAddress,
                                              int deliveredCount) {
     std::vector<std::string> lines = ReplyLines(msg, pollingAddress);
-    if (msg.sError == "Invalid Selection!") lines.push_back(std::to_string(deliveredCount));
+    if (msg.sError == kInvalidSelection) lines.push_back(std::to_string(deliveredCount));
     return lines;
 }
 

@@ -25,6 +25,8 @@ std::vector<std::string> ErrorReplyLines(int command, int pollingAddress, std::s
 inline constexpr std::string_view kCommandError = "Command Error!";
 inline constexpr std::string_view kCommunicationError = "Communication Error!";
 inline constexpr std::string_view kInBurstMode = "In BURST Mode!";
+// After this response text a delivered reply has one more line: the replies delivered so far.
+inline constexpr std::string_view kInvalidSelection = "Invalid Selection!";
 
 // Lines joined with CR LF after each, as the item serves them.
 std::string JoinLines(const std::vector<std::string>& lines);

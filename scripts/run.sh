@@ -3,7 +3,8 @@
 # shows the driver at work without hardware. hartsim puts three simulated transmitters in
 # multidrop on a pseudo-terminal; Halvane runs on it (COM1 pinned to the pseudo-terminal, modem
 # detection off because a pseudo-terminal has no modem lines, offscreen when there is no display);
-# halvane-cmd identifies each device with command 0 and reads it with command 3. Everything it
+# halvane-cmd identifies each device with command 0 and reads it with command 3 (once more with
+# the reply's lines named), and shows a mistyped unit refused before sending. Everything it
 # starts is stopped again by process id.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -73,7 +74,9 @@ for address in 1 2 3; do
     show 3 "$address"
 done
 show 3 1
+show --labels 3 1   # the same reply with its lines named
 show 13 2
+show 44 1 kpa       # refused before sending: the unit is spelt kPa
 show 3 9    # nobody at address 9: retries, re-identification, then Communication Error!
 
 printf '\n$ halvane-cmd --terminate\n'

@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QSessionManager>
 #include <cstdio>
 #include <system_error>
 
+#include "ProjectVersion.h"
 #include "driver/app/DriverSettings.h"
 #include "driver/app/FileProblems.h"
 #include "driver/app/HalvaneForm.h"
@@ -21,10 +23,6 @@
 #include "platform/folders/Folders.h"
 #include "platform/ini/IniFile.h"
 #include "platform/locale/SystemLocale.h"
-
-#ifndef HALVANE_VERSION
-#define HALVANE_VERSION "0.0.0"
-#endif
 
 namespace driver {
 
@@ -79,7 +77,14 @@ ParsedOptions parseProgramOptions(const QStringList& arguments) {
     }
     if (parser.isSet(help)) {
         parsed.exitCode = 0;
-        parsed.output = parser.helpText().toStdString();
+        // Read before the application exists, the parser does not know the program's name: the
+        // usage line names the program called.
+        const QString program = QFileInfo(arguments.value(0)).completeBaseName();
+        QString text = parser.helpText();
+        text.replace(0, text.indexOf('\n'),
+                     QStringLiteral("Usage: %1 [options]")
+                         .arg(program.isEmpty() ? QStringLiteral("Halvane") : program));
+        parsed.output = text.toStdString();
         return parsed;
     }
     if (parser.isSet(version)) {

@@ -16,18 +16,17 @@
 #include <QThread>
 #include <QToolButton>
 
+#include "ProjectVersion.h"
 #include "driver/app/DriverIcon.h"
 #include "driver/app/DriverSettings.h"
 #include "driver/app/LinkTrace.h"
 #include "driver/app/ModemDetection.h"
 #include "driver/app/PortProblem.h"
 #include "driver/app/QtUserDialogs.h"
+#include "driver/app/ReplyLineDelegate.h"
 #include "driver/command/CommandLine.h"
+#include "hart/CommandCatalogue.h"
 #include "platform/channel/ConversationServer.h"
-
-#ifndef HALVANE_VERSION
-#define HALVANE_VERSION "0.0.0"
-#endif
 
 namespace driver {
 
@@ -41,6 +40,7 @@ constexpr const char* kReallyExit =
     "HART devices!";
 constexpr int kRepeatInterval = 1000;
 constexpr int kSessionEndWaitMs = 30'000;
+constexpr int kFieldNameWidth = 150;  // the reply list's column of field names
 constexpr unsigned long kClosePauseMs = 100;
 
 QString latin1(const std::string& text) {
@@ -156,6 +156,7 @@ void THalvaneForm::createControls() {
     connect(Button1, &QPushButton::clicked, this, &THalvaneForm::Button1Click);
     ListBox1 = new QListWidget(this);
     ListBox1->setGeometry(201, 66, 385, 164);
+    ListBox1->setItemDelegate(new ReplyLineDelegate(kFieldNameWidth, ListBox1));
     Label1 = label(this, QString::number(m_engine->Label1), 201, 238, 80, 18);
     Label9 = label(this, QString::number(m_engine->Label9), 300, 238, 80, 18);
     Label14 = label(this, QString::number(m_engine->Label14), 400, 238, 80, 18);
@@ -244,8 +245,10 @@ void THalvaneForm::FormCreate() {
     id.DeviceIdNumberHi = id.DeviceIdNumberMid = id.DeviceIdNumberLo = 0xFF;
     m_timer1.setInterval(m_engine->rolePollInterval());
 
+    // Why the stored port did not open, for the report when no other port serves either.
+    std::string storedPortProblem;
     if (portSelected()) {
-        if (!openPort(settings.com)) {
+        if (!openPort(settings.com, &storedPortProblem)) {
             selectPort(0);
         } else if (!settings.modemDetection) {
             m_engine->mType = mRQ20;  // the user chose this port without a modem
@@ -262,7 +265,10 @@ void THalvaneForm::FormCreate() {
 
     if (!portSelected()) {
         showWindow();
-        m_context.dialogs.errorMessage(kNoModemConnected);
+        m_context.dialogs.errorMessage(storedPortProblem.empty()
+                                           ? std::string(kNoModemConnected)
+                                           : kNoModemConnected + std::string("\r\n") +
+                                                 storedPortProblem);
         closePortQuietly();
     } else {
         m_context.port.SetStateDTR(true);
@@ -371,11 +377,16 @@ void THalvaneForm::cMasterTypeChange() {
 
 void THalvaneForm::Button1Click() {
     ListBox1->clear();
+    m_replaceListOnReply = false;
     RunCommandLine(*m_engine, oneByte(Command->text()));
 }
 
 void THalvaneForm::Timer2Timer() {
-    if (CheckBox1->isChecked()) Button1Click();
+    if (!CheckBox1->isChecked()) return;
+    // The list keeps the last reply until the next one replaces it, instead of going blank
+    // every second.
+    m_replaceListOnReply = true;
+    RunCommandLine(*m_engine, oneByte(Command->text()));
 }
 
 // ---- Showing, hiding and ending -----------------------------------------------------------
@@ -512,12 +523,23 @@ void THalvaneForm::ClearDeviceInput() {
 
 void THalvaneForm::setListLines(const std::vector<std::string>& lines) {
     ListBox1->clear();
+    m_replaceListOnReply = false;
     addListLines(lines);
 }
 
 void THalvaneForm::addListLines(const std::vector<std::string>& lines) {
-    for (const std::string& line : lines)
-        ListBox1->addItem(latin1(line));
+    if (m_replaceListOnReply) {
+        ListBox1->clear();
+        m_replaceListOnReply = false;
+    }
+    // The lines of the reply the engine has just decoded into its record, named after it.
+    const std::vector<std::string> names =
+        hart::ReplyLineTitles(lines, hart::DecodedReplySlots(m_engine->msg));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        auto* item = new QListWidgetItem(latin1(lines[i]), ListBox1);
+        item->setData(ReplyLineDelegate::kNameRole, latin1(names[i]));
+        item->setToolTip(latin1(names[i] + ": " + lines[i]));
+    }
 }
 
 void THalvaneForm::setItemText(const std::string& text) {
@@ -573,6 +595,9 @@ std::string THalvaneForm::portText() const {
 }
 
 void THalvaneForm::setCommandText(const std::string& text) {
+    // A client's command replaces the edit box: repeating it would send it again every second,
+    // unasked (a write command again and again into the device's memory).
+    CheckBox1->setChecked(false);
     Command->setText(latin1(text));
     // A command line starts a transaction whose reply replaces the list; a control command
     // (answered with the status text) leaves the list as it is.

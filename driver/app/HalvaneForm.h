@@ -72,7 +72,8 @@ class THalvaneForm final : public QWidget, public LinkPort, public LinkView, pub
     void cMasterTypeChange();
     // "Send Command" (and Enter): runs the edit box's command line. Busy is not set here.
     void Button1Click();
-    // Every second: with the repeat box checked, the same as pressing the button.
+    // Every second: with the repeat box checked, the same as pressing the button, except that
+    // the list keeps the last reply until the next one arrives.
     void Timer2Timer();
     // The notification-area menu.
     void ShowPanel1Click();
@@ -186,6 +187,8 @@ class THalvaneForm final : public QWidget, public LinkPort, public LinkView, pub
     bool m_trayAvailable = true;
     bool m_closed = false;
     bool m_centred = false;
+    // A repeated command leaves the list as it is until its reply (or error) replaces it.
+    bool m_replaceListOnReply = false;
 };
 
 }  // namespace driver

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ProjectVersion.h"
 #include "driver/app/DriverProgram.h"
 
 namespace {

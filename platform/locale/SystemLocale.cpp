@@ -25,6 +25,21 @@ std::string numericShortDateFormat(const std::string& qtFormat) {
     return out;
 }
 
+std::string clockTimeFormat(const std::string& qtFormat) {
+    std::string out;
+    for (char c : qtFormat) {
+        if (c == 't' || c == 'z') {
+            while (!out.empty() && (out.back() == ' ' || out.back() == '.' || out.back() == 'z'))
+                out.pop_back();
+        } else if (c != '\'') {
+            out.push_back(c);
+        }
+    }
+    while (!out.empty() && out.back() == ' ')
+        out.pop_back();
+    return out;
+}
+
 UserLocale systemUserLocale() {
     const QLocale system = QLocale::system();
     UserLocale locale;
@@ -36,6 +51,10 @@ UserLocale systemUserLocale() {
         system.language() == QLocale::C
             ? "yyyy-MM-dd"
             : numericShortDateFormat(system.dateFormat(QLocale::ShortFormat).toStdString());
+    locale.longTimeFormat =
+        system.language() == QLocale::C
+            ? "HH:mm:ss"
+            : clockTimeFormat(system.timeFormat(QLocale::LongFormat).toStdString());
     return locale;
 }
 

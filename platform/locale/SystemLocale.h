@@ -15,5 +15,8 @@ UserLocale systemUserLocale();
 
 // The numeric short date format for a Qt date format text.
 std::string numericShortDateFormat(const std::string& qtFormat);
+// The clock part of a Qt time format text: without the time zone ("t") and milliseconds ("z"),
+// the blank or point before them and the quotes around literal text.
+std::string clockTimeFormat(const std::string& qtFormat);
 
 }  // namespace platform

@@ -58,6 +58,33 @@ std::string UserLocale::formatShortDate(const CalendarDate& date) const {
     return out;
 }
 
+std::string UserLocale::formatLongTime(int hour, int minute, int second) const {
+    const std::string_view format = longTimeFormat;
+    const bool twelveHours = format.find_first_of("Aa") != std::string_view::npos;
+    std::string out;
+    for (std::size_t i = 0; i < format.size();) {
+        char c = format[i];
+        std::size_t run = 1;
+        while (i + run < format.size() && format[i + run] == c)
+            ++run;
+        char field[8];
+        if (c == 'h' || c == 'H' || c == 'm' || c == 's') {
+            int v = c == 'm' ? minute : c == 's' ? second : hour;
+            if (c == 'h' && twelveHours) v = (hour + 11) % 12 + 1;
+            std::snprintf(field, sizeof field, run >= 2 ? "%02d" : "%d", v);
+            out += field;
+        } else if (c == 'A' || c == 'a') {
+            out += hour < 12 ? (c == 'A' ? "AM" : "am") : (c == 'A' ? "PM" : "pm");
+            if (i + run < format.size() && (format[i + run] == 'P' || format[i + run] == 'p'))
+                ++run;
+        } else {
+            out.append(run, c);
+        }
+        i += run;
+    }
+    return out;
+}
+
 std::optional<CalendarDate> UserLocale::parseShortDate(std::string_view text) const {
     std::vector<std::pair<int, std::size_t>> numbers;  // value and digit count
     for (std::size_t i = 0; i < text.size();) {

@@ -23,8 +23,13 @@ struct UserLocale {
     char decimalSeparator = '.';
     // Day, month and year fields: "d"/"dd", "M"/"MM", "yy"/"yyyy"; any other character is copied.
     std::string shortDateFormat = "M/d/yyyy";
+    // Hour fields "h"/"hh" (1..12 when the format has an AM/PM field, else 0..23) and "H"/"HH"
+    // (0..23), "m"/"mm", "s"/"ss", and "AP"/"A" (AM, PM) or "ap"/"a" (am, pm); any other
+    // character is copied.
+    std::string longTimeFormat = "h:mm:ss AP";
 
     std::string formatShortDate(const CalendarDate& date) const;
+    std::string formatLongTime(int hour, int minute, int second) const;
 
     // Reads a date written in the short date format: the numbers in the text, separated by any
     // non-digit characters, are taken as day, month and year in the order the format gives them.

@@ -2,6 +2,8 @@
 // process pinned to it, and halvane-cmd over the driver's socket. Each test starts its own
 // simulator and driver and stops them by process id.
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <filesystem>
 
 #include "ReplyCheck.h"
@@ -50,11 +52,69 @@ TEST_F(DriverEndToEnd, RefusesWhatItCannotSend) {
         {{"35", "1", "furlongs", "100", "0"},          // an argument it cannot encode
          {"35", "1", "Command Error!"}},
     };
+    // The driver's own refusal, and halvane-cmd's check before sending, give the same reply.
     for (const Case& c : cases) {
-        const RunResult run = rig->halvaneCmd(c.args);
-        EXPECT_EQ(run.status.code, kCommandError) << describe(run);
-        EXPECT_EQ(outputLines(run.output), c.reply) << describe(run);
+        for (const bool checked : {false, true}) {
+            std::vector<std::string> args = c.args;
+            if (!checked) args.insert(args.begin(), "--no-check");
+            const RunResult run = rig->halvaneCmd(args);
+            EXPECT_EQ(run.status.code, kCommandError) << describe(run);
+            EXPECT_EQ(outputLines(run.output), c.reply) << describe(run);
+            EXPECT_EQ(run.errors.find("not sent") != std::string::npos, checked) << describe(run);
+        }
     }
+}
+
+bool hasLine(const std::vector<std::string>& lines, const std::string& prefix) {
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const std::string& l) { return l.starts_with(prefix); });
+}
+
+TEST_F(DriverEndToEnd, NamesTheReplyLinesAndExplainsRefusals) {
+    const SimulatedDevice& device = loopDevices().back();  // HART 7: all four variables
+    const std::string address = std::to_string(device.address);
+
+    RunResult run = rig->halvaneCmd({"--labels", "0", address});
+    ASSERT_EQ(run.status.code, kDelivered) << describe(run);
+    std::vector<std::string> lines = outputLines(run.output);
+    EXPECT_EQ(lines[0], "Command: 0 (Read Unique Identifier)") << run.output;
+    EXPECT_TRUE(hasLine(lines, "HART revision: 7")) << run.output;
+    EXPECT_TRUE(hasLine(lines, "Device ID: " + device.identity.back())) << run.output;
+
+    run = rig->halvaneCmd({"--labels", "3", address});
+    ASSERT_EQ(run.status.code, kDelivered) << describe(run);
+    lines = outputLines(run.output);
+    EXPECT_TRUE(hasLine(lines, "Loop current: " + std::string(kMultidropCurrent) + " mA"))
+        << run.output;
+    for (const auto& [name, variable] :
+         {std::pair{"PV: ", device.variables[0]}, std::pair{"QV: ", device.variables[3]}}) {
+        const auto line = std::find_if(lines.begin(), lines.end(),
+                                       [&](const std::string& l) { return l.starts_with(name); });
+        ASSERT_NE(line, lines.end()) << run.output;
+        EXPECT_TRUE(line->ends_with(" " + variable.unit)) << *line;
+    }
+
+    // Twice, one JSON object a line, each with its fields by name.
+    run = rig->halvaneCmd({"--json", "--repeat", "2", "--interval", "0.2", "3", address});
+    ASSERT_EQ(run.status.code, kDelivered) << describe(run);
+    lines = outputLines(run.output);
+    ASSERT_EQ(lines.size(), 2u) << run.output;
+    for (const std::string& line : lines) {
+        QJsonParseError error;
+        const QJsonObject reply =
+            QJsonDocument::fromJson(QByteArray::fromStdString(line), &error).object();
+        ASSERT_EQ(error.error, QJsonParseError::NoError) << line;
+        EXPECT_EQ(reply["address"].toInt(), device.address);
+        EXPECT_EQ(reply["fields"].toObject()["pv_unit"].toString().toStdString(),
+                  device.variables[0].unit);
+        EXPECT_FALSE(reply["time"].toString().isEmpty());
+    }
+
+    // A mistyped unit is not sent, and the right spelling is offered.
+    run = rig->halvaneCmd({"44", address, "kpa"});
+    EXPECT_EQ(run.status.code, kCommandError) << describe(run);
+    EXPECT_EQ(outputLines(run.output), (std::vector<std::string>{"44", address, "Command Error!"}));
+    EXPECT_NE(run.errors.find("did you mean kPa?"), std::string::npos) << run.errors;
 }
 
 TEST_F(DriverEndToEnd, SilentAddressEndsInCommunicationErrorAndTheDriverCarriesOn) {

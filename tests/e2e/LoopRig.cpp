@@ -24,7 +24,9 @@ void setEnvironment(const char* name, const std::filesystem::path& value) {
 
 }  // namespace
 
-LoopRig::LoopRig() {
+LoopRig::LoopRig() : LoopRig(kLoopConfig) {}
+
+LoopRig::LoopRig(std::string_view loopConfig) {
     const std::filesystem::path runtime = m_dir / "run";
     const std::filesystem::path settings = m_dir / "settings";
     std::filesystem::create_directory(runtime);
@@ -37,7 +39,7 @@ LoopRig::LoopRig() {
     // Decoded numbers use the user's decimal separator: make it the point.
     ::setenv("LC_ALL", "C.UTF-8", 1);
 
-    const std::filesystem::path config = m_dir.write("loop.cfg", kLoopConfig);
+    const std::filesystem::path config = m_dir.write("loop.cfg", loopConfig);
     m_simulator = std::make_unique<ChildProcess>(
         HARTSIM_PROGRAM, std::vector<std::string>{"--config", config.string()},
         m_dir / "hartsim.log", true);

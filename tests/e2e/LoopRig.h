@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ChildProcess.h"
@@ -19,6 +20,8 @@ class LoopRig {
     // Starts hartsim and the driver and waits until the driver answers `halvane-cmd --status`.
     // Throws std::runtime_error, with what the programs wrote, when either does not come up.
     LoopRig();
+    // The same with another loop: a hartsim configuration text.
+    explicit LoopRig(std::string_view loopConfig);
     ~LoopRig();
 
     // halvane-cmd with these arguments, run to its end (killed after `limit`).

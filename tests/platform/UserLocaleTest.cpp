@@ -16,6 +16,26 @@ TEST(UserLocale, FormatsShortDates) {
     EXPECT_EQ(twoDigit.formatShortDate({2018, 12, 24}), "24/12/18");
 }
 
+TEST(UserLocale, FormatsLongTimes) {
+    const struct {
+        const char* format;
+        int hour;
+        const char* text;
+    } cases[] = {
+        {"h:mm:ss AP", 0, "12:05:09 AM"},
+        {"h:mm:ss AP", 13, "1:05:09 PM"},
+        {"hh:mm:ss ap", 12, "12:05:09 pm"},
+        {"HH:mm:ss", 7, "07:05:09"},
+        {"H:m:s", 23, "23:5:9"},
+        {"h.mm.ss", 7, "7.05.09"},
+    };
+    for (const auto& c : cases) {
+        UserLocale locale;
+        locale.longTimeFormat = c.format;
+        EXPECT_EQ(locale.formatLongTime(c.hour, 5, 9), c.text) << c.format;
+    }
+}
+
 TEST(UserLocale, ParsesShortDatesInTheFormatsOrder) {
     UserLocale german{',', "dd.MM.yyyy"};
     EXPECT_EQ(german.parseShortDate("24.12.2018"), (CalendarDate{2018, 12, 24}));

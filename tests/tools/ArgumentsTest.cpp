@@ -61,6 +61,35 @@ TEST(HalvaneCmdArguments, ReadTheWaitAndStartOptions) {
     EXPECT_EQ(parsed({"--version"}).action, ParsedArguments::Action::Version);
 }
 
+TEST(HalvaneCmdArguments, ReadTheOutputRepeatAndCheckOptions) {
+    auto p = parsed({"--labels", "3", "0"});
+    EXPECT_EQ(p.options.style, OutputStyle::Labels);
+    EXPECT_FALSE(p.options.repeating);
+    EXPECT_EQ(parsed({"--json", "3", "0"}).options.style, OutputStyle::Json);
+    EXPECT_EQ(parsed({"3", "0"}).options.style, OutputStyle::Lines);
+
+    p = parsed({"--repeat", "5", "--interval", "0.5", "3", "0"});
+    ASSERT_EQ(p.action, ParsedArguments::Action::Run) << p.problem;
+    EXPECT_TRUE(p.options.repeating);
+    EXPECT_EQ(p.options.repeat, 5);
+    EXPECT_EQ(p.options.interval, 500ms);
+    // --watch, and an interval alone, repeat until Ctrl-C.
+    for (const Args& args : {Args{"--watch", "3", "0"}, Args{"--interval=2", "--status"}}) {
+        p = parsed(args);
+        ASSERT_EQ(p.action, ParsedArguments::Action::Run) << p.problem;
+        EXPECT_TRUE(p.options.repeating) << args[0];
+        EXPECT_EQ(p.options.repeat, 0) << args[0];
+    }
+    EXPECT_EQ(parsed({"--watch", "3", "0"}).options.interval, 1s);
+
+    EXPECT_TRUE(parsed({"3", "0"}).options.check);
+    EXPECT_FALSE(parsed({"--no-check", "3", "0"}).options.check);
+    p = parsed({"--list-units", "--table", "/t.ddf"});
+    EXPECT_EQ(p.action, ParsedArguments::Action::ListUnits);
+    EXPECT_EQ(p.options.tableFile, "/t.ddf");
+    EXPECT_EQ(parsed({"--list-commands"}).action, ParsedArguments::Action::ListCommands);
+}
+
 TEST(HalvaneCmdArguments, RefuseWhatCannotBeSentAsMeant) {
     struct Case {
         Args args;
@@ -91,6 +120,14 @@ TEST(HalvaneCmdArguments, RefuseWhatCannotBeSentAsMeant) {
         {{"-x", "3", "0"}, "unknown option -x"},
         {{"-1", "0"}, "unknown option -1"},
         {{"--line", std::string(64 * 1024 + 1, 'x')}, "longer than the limit"},
+        {{"--labels", "--json", "3", "0"}, "do not go together"},
+        {{"--repeat", "0", "3", "0"}, "--repeat takes a number of times from 1"},
+        {{"--repeat", "2", "--watch", "3", "0"}, "do not go together"},
+        {{"--interval", "0", "3", "0"}, "--interval takes"},
+        {{"--watch", "--terminate"}, "--terminate cannot be repeated"},
+        {{"--list-units", "3", "0"}, "give --list-units alone"},
+        {{"--list-units", "--list-commands"}, "give --list-units alone"},
+        {{"--table", "", "--list-units"}, "--table needs a file"},
     };
     for (const Case& c : cases) {
         auto p = parsed(c.args);

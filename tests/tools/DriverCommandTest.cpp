@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <sys/wait.h>
 
+#include <csignal>
 #include <cstdio>
 #include <regex>
 #include <sstream>
@@ -38,6 +39,8 @@ Outcome halvaneCmd(const Args& args, const Limits& limits = testLimits()) {
     std::ostringstream err;
     Outcome run;
     ParsedArguments parsed = parseArguments(args);
+    // The command lines are checked with the shipped table unless a test names another.
+    if (parsed.options.tableFile.empty()) parsed.options.tableFile = HALVANE_TABLE_FILE;
     if (parsed.action != ParsedArguments::Action::Run)
         run.code = runHalvaneCmd(args, out, err);
     else
@@ -101,8 +104,9 @@ TEST_P(HalvaneCmdResultTest, PrintsTheReplyAndExitsWithItsOutcome) {
         EXPECT_EQ(run.code, c.code) << c.args[1] << ": " << run.err;
         EXPECT_EQ(run.out, c.out) << c.args[1];
     }
-    // Each argument reaches the driver as one line, unchanged.
-    EXPECT_EQ(cmd({"35", "0", "k\xC4", "100", "0"}).code, kDelivered);
+    // Each argument reaches the driver as one line, unchanged (unchecked: the table has no such
+    // unit).
+    EXPECT_EQ(cmd({"--no-check", "35", "0", "k\xC4", "100", "0"}).code, kDelivered);
     EXPECT_EQ(executes().back(), (Lines{"35", "0", "k\xC4", "100", "0"}));
 }
 
@@ -198,6 +202,98 @@ TEST_F(HalvaneCmdTest, TerminateWaitsUntilTheDriverHasEnded) {
         EXPECT_EQ(executes().back(), Lines{"terminate"});
         ASSERT_TRUE(m_server.listen());
     }
+}
+
+TEST_F(HalvaneCmdTest, ALineTheDriverWouldRefuseIsNotSent) {
+    Outcome run = halvaneCmd({"35", "0", "kpa", "100", "0"});
+    EXPECT_EQ(run.code, kCommandError);
+    EXPECT_EQ(run.out, "35\n0\nCommand Error!\n") << "what the driver's refusal would print";
+    EXPECT_NE(run.err.find("not sent, the driver would refuse it: command 35 (Write Primary "
+                           "Variable Range Values), argument 1 (Range unit): there is no unit "
+                           "\"kpa\"; did you mean kPa?\n"),
+              std::string::npos)
+        << run.err;
+    EXPECT_TRUE(executes().empty());
+    // --no-check leaves the verdict to the driver.
+    run = halvaneCmd({"--no-check", "35", "0", "kpa", "100", "0"});
+    EXPECT_EQ(run.code, kDelivered) << run.err;
+    EXPECT_EQ(executes().size(), 1u);
+}
+
+TEST_F(HalvaneCmdTest, AnErrorResponseHasItsOwnExitCode) {
+    struct Case {
+        std::string response;
+        int code;
+    };
+    const Case cases[] = {
+        {"Passed Parameter too Large!", kErrorResponse},
+        {"Warning #8: Set to Nearest Possible Value!", kDelivered},
+    };
+    for (const Case& c : cases) {
+        driver([&c](FakeDriver& fake, auto&) { fake.responseText = c.response; });
+        Outcome run = halvaneCmd({"3", "0"});
+        EXPECT_EQ(run.code, c.code) << c.response << ": " << run.err;
+        EXPECT_NE(run.out.find(c.response), std::string::npos) << "the reply is printed";
+    }
+}
+
+TEST_F(HalvaneCmdTest, RepeatsWithATimeStampForEachReply) {
+    Outcome run = halvaneCmd({"--repeat", "3", "--interval", "0.05", "3", "0"});
+    EXPECT_EQ(run.code, kDelivered) << run.err;
+    EXPECT_EQ(executes().size(), 3u);
+    std::string rest = run.out;
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0) {
+            ASSERT_TRUE(rest.starts_with("\n")) << run.out;
+            rest.erase(0, 1);
+        }
+        std::smatch m;
+        ASSERT_TRUE(std::regex_search(
+            rest, m,
+            std::regex(R"(^\[\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}(Z|[+-]\d\d:\d\d)\]\n)")))
+            << run.out;
+        rest.erase(0, m.length());
+        ASSERT_TRUE(rest.starts_with(kReply)) << run.out;
+        rest.erase(0, kReply.size());
+    }
+    EXPECT_EQ(rest, "");
+}
+
+TEST_F(HalvaneCmdTest, CtrlCEndsARepetitionCleanly) {
+    // Ctrl-C while the second reply is awaited: the first was printed, and its outcome counts.
+    // Before any reply: the interruption's own code, and nothing printed.
+    struct Case {
+        int interruptAt;
+        int code;
+        std::size_t groups;
+    };
+    for (const Case& c : {Case{2, kDelivered, 1}, Case{1, kInterrupted, 0}}) {
+        driver([&c](FakeDriver& fake, auto&) {
+            fake.replyDelay = 200ms;
+            fake.onExecute = [n = 0, at = c.interruptAt](const Lines&) mutable {
+                if (++n == at) std::raise(SIGINT);
+            };
+        });
+        Outcome run = halvaneCmd({"--watch", "--json", "--interval", "0.01", "3", "0"});
+        EXPECT_EQ(run.code, c.code) << run.err;
+        EXPECT_EQ(static_cast<std::size_t>(std::count(run.out.begin(), run.out.end(), '\n')),
+                  c.groups)
+            << run.out;
+        driver([](FakeDriver& fake, auto&) { fake.onExecute = nullptr; });
+    }
+    // The default handling is back once halvane-cmd has ended.
+    EXPECT_EQ(std::signal(SIGINT, SIG_DFL), SIG_DFL);
+}
+
+TEST_F(HalvaneCmdTest, JsonAndLabelsNameTheFields) {
+    Outcome run = halvaneCmd({"--json", "3", "0"});
+    EXPECT_EQ(run.code, kDelivered) << run.err;
+    EXPECT_NE(run.out.find(
+                  "\"fields\":{\"loop_current\":\"12.5\",\"pv_unit\":\"\",\"pv\":\"m\xC2\xB3/h\"}"),
+              std::string::npos)
+        << run.out;
+    run = halvaneCmd({"--labels", "3", "0"});
+    EXPECT_NE(run.out.find("\nLoop current: 12.5 mA\nPV: m\xB3/h\n"), std::string::npos) << run.out;
 }
 
 TEST(HalvaneCmdNoDriver, SaysSoAndHowToStartIt) {

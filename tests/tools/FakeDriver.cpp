@@ -73,6 +73,7 @@ void FakeDriver::startCommandLine(platform::channel::ConversationServer& server,
 }
 
 void FakeDriver::execute(platform::channel::ConversationServer& server, const Lines& lines) {
+    if (onExecute) onExecute(lines);
     if (foreignTakenFirst) {
         startCommandLine(server, *foreignTakenFirst);
         foreignTakenFirst.reset();
@@ -115,7 +116,9 @@ void FakeDriver::execute(platform::channel::ConversationServer& server, const Li
         isControl = control == "STATUS";
     }
     if (!isControl) {
-        startCommandLine(server, resultFor(lines));
+        Lines result = resultFor(lines);
+        if (result.size() > 3 && !responseText.empty()) result[2] = responseText;
+        startCommandLine(server, std::move(result));
         return;
     }
     busy = true;

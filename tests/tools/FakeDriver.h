@@ -47,6 +47,10 @@ class FakeDriver {
     // Just before the next execute is handled, a transaction taken earlier ends with these lines.
     std::optional<Lines> foreignEndsFirst;
     std::function<void()> onTerminate;
+    // Replaces the response text (line 3) of delivered replies when not empty.
+    std::string responseText;
+    // Called with every execute, before it is handled.
+    std::function<void(const Lines&)> onExecute;
 
   private:
     void startCommandLine(platform::channel::ConversationServer& server, Lines result);

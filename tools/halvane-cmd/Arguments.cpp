@@ -11,6 +11,7 @@ namespace halvanecmd {
 namespace {
 
 constexpr double kLongestTimeoutSeconds = 24 * 60 * 60;
+constexpr int kMostRepeats = 1000000;
 
 std::string lowerAscii(std::string text) {
     for (char& c : text) {
@@ -77,6 +78,10 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
     std::optional<std::string> actionText;
     bool terminate = false;
     bool optionsEnded = false;
+    std::vector<std::string> styles;    // --labels, --json
+    std::vector<std::string> repeats;   // --repeat, --watch
+    std::vector<std::string> listings;  // --list-commands, --list-units
+    bool intervalGiven = false;
 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -114,9 +119,22 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
             parsed.action = ParsedArguments::Action::Version;
             return parsed;
         }
-        if (name == "--status" || name == "--terminate" || name == "--start" || name == "--poll") {
+        if (name == "--status" || name == "--terminate" || name == "--start" || name == "--poll" ||
+            name == "--labels" || name == "--json" || name == "--watch" || name == "--no-check" ||
+            name == "--list-commands" || name == "--list-units") {
             if (!takesNoValue()) return usage(name + " takes no value");
-            if (name == "--start") {
+            if (name == "--labels" || name == "--json") {
+                styles.push_back(name);
+                options.style = name == "--json" ? OutputStyle::Json : OutputStyle::Labels;
+            } else if (name == "--watch") {
+                repeats.push_back(name);
+                options.repeating = true;
+                options.repeat = 0;
+            } else if (name == "--no-check") {
+                options.check = false;
+            } else if (name == "--list-commands" || name == "--list-units") {
+                listings.push_back(name);
+            } else if (name == "--start") {
                 options.start = true;
             } else if (name == "--poll") {
                 options.poll = true;
@@ -129,7 +147,8 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
         }
         const bool known = name == "--line" || name == "--set" || name == "--precision" ||
                            name == "--port" || name == "--timeout" || name == "--driver" ||
-                           name == "--driver-arg";
+                           name == "--driver-arg" || name == "--repeat" || name == "--interval" ||
+                           name == "--table";
         if (!known) return usage("unknown option " + name);
         std::optional<std::string> v = value();
         if (!v) return usage(name + " needs a value");
@@ -159,6 +178,24 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
                 return usage("--timeout takes a number of seconds above 0 (at most 86400), not " +
                              *v);
             options.timeout = *limit;
+        } else if (name == "--repeat") {
+            auto count = decimalNumber(*v);
+            if (!count || *count < 1 || *count > kMostRepeats)
+                return usage("--repeat takes a number of times from 1 to " +
+                             std::to_string(kMostRepeats) + ", not " + *v);
+            repeats.push_back(name);
+            options.repeating = true;
+            options.repeat = *count;
+        } else if (name == "--interval") {
+            auto interval = seconds(*v);
+            if (!interval)
+                return usage("--interval takes a number of seconds above 0 (at most 86400), not " +
+                             *v);
+            options.interval = *interval;
+            intervalGiven = true;
+        } else if (name == "--table") {
+            if (v->empty()) return usage("--table needs a file");
+            options.tableFile = *v;
         } else if (name == "--driver") {
             if (v->empty()) return usage("--driver needs a program path");
             options.driverProgram = *v;
@@ -170,6 +207,23 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
     }
 
     if (!positional.empty()) actions.push_back("a command line");
+    if (!listings.empty()) {
+        if (listings.size() > 1 || !actions.empty())
+            return usage("give " + listings[0] + " alone, without " +
+                         (listings.size() > 1 ? listings[1] : actions[0]));
+        ParsedArguments parsed;
+        parsed.action = listings[0] == "--list-units" ? ParsedArguments::Action::ListUnits
+                                                      : ParsedArguments::Action::ListCommands;
+        parsed.options = std::move(options);
+        return parsed;
+    }
+    if (styles.size() > 1) return usage("--labels and --json do not go together");
+    if (repeats.size() > 1) return usage("--repeat and --watch do not go together");
+    if (intervalGiven && !options.repeating) {
+        // An interval alone repeats until Ctrl-C.
+        options.repeating = true;
+        options.repeat = 0;
+    }
     if (actions.size() > 1) {
         std::string list;
         for (const std::string& a : actions)
@@ -181,6 +235,9 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
             "nothing to execute: give a command number and a polling address, --line, or a "
             "control option");
     if (terminate && options.start) return usage("--terminate and --start do not go together");
+    if (terminate && options.repeating)
+        return usage("--terminate cannot be repeated (" +
+                     (repeats.empty() ? "--interval" : repeats[0]) + ")");
 
     if (!positional.empty()) {
         if (positional.size() < 2)
@@ -212,6 +269,7 @@ std::string helpText() {
     return R"(Usage: halvane-cmd [OPTIONS] COMMAND ADDRESS [ARGUMENT...]
        halvane-cmd [OPTIONS] --line TEXT
        halvane-cmd [OPTIONS] --status | --set WHAT | --precision N | --port N | --terminate
+       halvane-cmd --list-commands | --list-units [--table FILE]
 
 Executes one command in the running HART driver Halvane over its conversation channel, waits
 for the reply and prints its lines, one per line.
@@ -222,6 +280,8 @@ arguments, each argument one line:
   halvane-cmd 3 0                     read its dynamic variables and loop current (command 3)
   halvane-cmd 35 0 kPa 100 0          write its range values (command 35)
   halvane-cmd --line "3;;0"           execute one line as it is (arguments separated by ;;)
+Before sending, the command line is checked as the driver checks it; what the driver would
+refuse is not sent, and the reason is given ("did you mean kPa?").
 
 Control commands (the reply is the driver's status text: port, an empty line, modem, master,
 float digits):
@@ -231,6 +291,19 @@ float digits):
   --port N                            "SET COMn", N from 1 to 20
   --terminate                         "terminate": end the driver (also while it is busy);
                                       waits until it has closed the conversation
+
+Output:
+  --labels                "name: value" lines, a value with its unit ("PV: 101.668 kPa")
+  --json                  one JSON object per reply, on one line (texts as UTF-8)
+  --repeat N              execute the same text N times, one reply after the other, each
+                          headed by its time
+  --interval SECONDS      from one start to the next with --repeat or --watch (default 1);
+                          alone it repeats until Ctrl-C
+  --watch                 repeat until Ctrl-C
+
+Listings (no driver needed):
+  --list-commands         the commands the driver sends, their arguments and an example
+  --list-units            the unit codes and names of the table file
 
 Options:
   --start                 start the driver when none answers: the Halvane program beside
@@ -242,25 +315,34 @@ Options:
   --timeout SECONDS       how long to wait for the reply (default 30; a silent device takes
                           about 12 s to be reported)
   --poll                  request the reply every 25 ms instead of having it pushed
+  --no-check              send the command line without checking it first
+  --table FILE            the code table file for unit names and response texts (default:
+                          the driver's TABEN.DDF beside halvane-cmd)
   -h, --help              this text
   --version               the version
   --                      the arguments after it are the command line, even if they begin
                           with "-"
 
-The reply and the arguments are one-byte text, passed through unchanged. Errors and notes go
-to standard error.
+The reply and the arguments are one-byte text, passed through unchanged (--json writes them as
+UTF-8). Errors and notes go to standard error. Commands, arguments and reply lines:
+docs/commands.md.
 
 Exit codes:
   0  a reply was delivered and printed (for control commands the status text; for
      --terminate: the driver ended)
   1  wrong arguments of halvane-cmd
-  2  the driver refused the command line: "Command Error!" (the reply is printed)
+  2  the command line is refused: "Command Error!" (the reply is printed), by the driver or,
+     without sending it, by the check before sending (the reason goes to standard error)
   3  the device did not answer: "Communication Error!" (the reply is printed); --port: the
      driver could not use the port or found no modem on it and now has no port
   4  the driver is busy: it did not take the command (another client's or its window's
      transaction was running; try again), or it gave no result within the timeout
   5  no driver: none answers and none was started (use --start), it could not be started,
      or it went away before it replied
+  6  the device answered with an error response code (the reply is printed; a warning such
+     as "Set to Nearest Possible Value" gives 0)
+  130  Ctrl-C ended --repeat or --watch before the first reply; after it, the last reply's
+     code
 )";
 }
 

@@ -17,7 +17,12 @@ enum ExitCode {
     kCommunicationError = 3,  // "Communication Error!", or --port left the driver without a port
     kBusy = 4,                // the driver did not take the command, or gave no result in time
     kNoDriver = 5,            // no driver answers (and none was started), or it went away
+    kErrorResponse = 6,       // a reply whose response code is an error (not a warning)
+    kInterrupted = 130,       // Ctrl-C before any reply was printed
 };
+
+// How a reply is printed: its lines as the driver serves them, "name: value" lines, or JSON.
+enum class OutputStyle { Lines, Labels, Json };
 
 struct Options {
     std::string text;  // the text to execute, one-byte text
@@ -26,10 +31,17 @@ struct Options {
     std::vector<std::string> driverArguments;
     std::chrono::milliseconds timeout{30000};
     bool poll = false;  // request the item instead of following it through advise
+    OutputStyle style = OutputStyle::Lines;
+    // --repeat, --interval, --watch: the same text again and again, each reply time-stamped.
+    bool repeating = false;
+    int repeat = 1;                            // how many times; 0: until Ctrl-C
+    std::chrono::milliseconds interval{1000};  // from one start to the next
+    bool check = true;      // refuse here what the driver would refuse, saying why
+    std::string tableFile;  // the code table file; empty: the driver's
 };
 
 struct ParsedArguments {
-    enum class Action { Run, Help, Version, Usage };
+    enum class Action { Run, Help, Version, Usage, ListCommands, ListUnits };
     Action action = Action::Usage;
     Options options;
     std::string problem;  // for Usage: what is wrong

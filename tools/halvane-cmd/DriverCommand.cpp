@@ -9,9 +9,17 @@
 #include <optional>
 #include <thread>
 
+#include "hart/CodeTables.h"
+#include "hart/ReplyText.h"
 #include "platform/channel/ConversationClient.h"
 #include "platform/folders/Folders.h"
+#include "platform/locale/SystemLocale.h"
+#include "tools/halvane-cmd/CommandReference.h"
+#include "tools/halvane-cmd/Interruption.h"
+#include "tools/halvane-cmd/LocalCheck.h"
+#include "tools/halvane-cmd/ReplyOutput.h"
 #include "tools/halvane-cmd/ReplyTracker.h"
+#include "tools/halvane-cmd/TableFile.h"
 
 namespace halvanecmd {
 
@@ -32,13 +40,8 @@ std::string secondsText(std::chrono::milliseconds d) {
            " s";
 }
 
-void printLines(std::ostream& out, const Lines& lines) {
-    for (const std::string& line : lines) {
-        out.write(line.data(), static_cast<std::streamsize>(line.size()));
-        out.put('\n');
-    }
-    out.flush();
-}
+// Waits are cut into slices of this length, so that Ctrl-C is noticed soon.
+constexpr auto kInterruptionCheck = 100ms;
 
 // The driver program to start: the one named, else Halvane beside this program, else on PATH.
 QString driverProgram(const Options& options) {
@@ -110,7 +113,7 @@ ReplyTracker waitForResult(ConversationClient& client, ReplyTracker tracker, boo
     // "terminate" may end the driver before it shows any sign of taking it.
     const bool waitsForTaking = tracker.expectation().kind != Expectation::Kind::Terminate;
 
-    while (!tracker.done()) {
+    while (!tracker.done() && !interruptionRequested()) {
         const auto now = Clock::now();
         const auto until = waitsForTaking && !tracker.taken() ? takeDeadline : deadline;
         if (now >= until) {
@@ -119,7 +122,7 @@ ReplyTracker waitForResult(ConversationClient& client, ReplyTracker tracker, boo
         }
         const auto left = std::max(std::chrono::ceil<std::chrono::milliseconds>(until - now), 1ms);
         if (advising) {
-            if (auto change = client.waitForChange(left)) {
+            if (auto change = client.waitForChange(std::min(left, kInterruptionCheck))) {
                 if (skip > 0)
                     --skip;
                 else
@@ -138,23 +141,31 @@ ReplyTracker waitForResult(ConversationClient& client, ReplyTracker tracker, boo
     return tracker;
 }
 
+// Prints the outcome of one transaction and gives its exit code.
 int report(const ReplyTracker& tracker, const Options& options, std::chrono::milliseconds takeLimit,
-           std::ostream& out, std::ostream& err) {
+           ReplyPrinter& printer, const hart::CodeTables& tables, std::ostream& err) {
     const bool terminate = tracker.expectation().kind == Expectation::Kind::Terminate;
     const Lines& lines = tracker.lines();
+    const auto print = [&] { printer.print({lines, options.text, currentTimeStamp()}); };
     switch (tracker.verdict()) {
         case ReplyTracker::Verdict::Delivered:
-            printLines(out, lines);
+            print();
+            // A device's error answer is a reply all the same, but a script should not have to
+            // read line 3 to see that the device refused.
+            if (tracker.expectation().kind == Expectation::Kind::CommandLine &&
+                classifyResponse(lines.size() > 2 ? lines[2] : "", tables).kind ==
+                    ResponseClass::Kind::Error)
+                return kErrorResponse;
             return kDelivered;
         case ReplyTracker::Verdict::CommandError:
-            printLines(out, lines);
+            print();
             if (terminate) err << "halvane-cmd: Halvane did not end; it refused the line.\n";
             return kCommandError;
         case ReplyTracker::Verdict::CommunicationError:
-            printLines(out, lines);
+            print();
             return kCommunicationError;
         case ReplyTracker::Verdict::NoPort:
-            printLines(out, lines);
+            print();
             err << "halvane-cmd: Halvane could not use " << *tracker.expectation().port
                 << " or found no HART modem on it; it has no port now. Check the port name "
                    "pinned in its settings and the modem.\n";
@@ -188,17 +199,15 @@ int report(const ReplyTracker& tracker, const Options& options, std::chrono::mil
     return kNoDriver;
 }
 
-}  // namespace
-
-int runCommand(const Options& options, std::ostream& out, std::ostream& err, const Limits& limits) {
-    ConversationClient client;
-    if (!openConversation(client, options, limits, err)) return kNoDriver;
-
-    const bool advising = !options.poll && client.advise();
+// Executes the text once in the open conversation and waits for its result. Nothing when the
+// conversation failed (said on err) or Ctrl-C came first.
+std::optional<ReplyTracker> transact(ConversationClient& client, bool advising,
+                                     const Options& options, std::chrono::milliseconds takeLimit,
+                                     const Limits& limits, std::ostream& err) {
     const std::optional<std::string> before = client.request();
     if (!before) {
         err << "halvane-cmd: " << client.errorString() << "\n";
-        return kNoDriver;
+        return std::nullopt;
     }
 
     // Changes that arrive up to the moment the text leaves belong to earlier transactions;
@@ -211,17 +220,105 @@ int runCommand(const Options& options, std::ostream& out, std::ostream& err, con
     QObject::disconnect(counting);
     if (!sent) {
         err << "halvane-cmd: " << client.errorString() << "\n";
-        return kNoDriver;
+        return std::nullopt;
     }
 
-    const Expectation expectation = expectationFor(options.text);
-    const auto takeLimit = expectation.port ? limits.portChangeTakeLimit : limits.takeLimit;
-    ReplyTracker tracker(expectation,
+    ReplyTracker tracker(expectationFor(options.text),
                          advising ? ReplyTracker::Mode::Advise : ReplyTracker::Mode::Poll, *before);
     tracker = waitForResult(client, std::move(tracker), advising, readBeforeExecute, options,
                             takeLimit, limits);
+    if (interruptionRequested()) return std::nullopt;
+    return tracker;
+}
+
+int listUnits(const Options& options, std::ostream& out, std::ostream& err) {
+    const std::filesystem::path file = tableFilePath(options.tableFile);
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec)) {
+        err << "halvane-cmd: there is no table file " << file.string()
+            << "; --table names the one to list.\n";
+        return kUsage;
+    }
+    const hart::CodeTables tables(file);
+    const std::string list = unitList(tables);
+    if (list.empty()) {
+        err << "halvane-cmd: the table file " << file.string() << " names no units.\n";
+        return kUsage;
+    }
+    out << list;
+    return kDelivered;
+}
+
+// Refuses a command line the driver would refuse, before anything is sent. True when refused.
+bool refusedHere(const Options& options, const hart::CodeTables& tables, ReplyPrinter& printer,
+                 std::ostream& err) {
+    std::error_code ec;
+    if (!std::filesystem::exists(tables.path(), ec)) {
+        err << "halvane-cmd: there is no table file " << tables.path().string()
+            << ", so the command line goes to the driver unchecked (--table names one).\n";
+        return false;
+    }
+    const platform::UserLocale locale = platform::systemUserLocale();
+    const CheckResult check = checkCommandLine(options.text, hart::CoreContext{tables, locale});
+    for (const std::string& note : check.notes)
+        err << "halvane-cmd: note: " << note << ".\n";
+    if (!check.refusal) return false;
+    const Refusal& refusal = *check.refusal;
+    err << "halvane-cmd: not sent, the driver would refuse it: " << refusal.reason
+        << (refusal.reason.ends_with('?') ? "\n" : ".\n");
+    const Lines lines = {refusal.command, refusal.address, std::string(hart::kCommandError)};
+    printer.print({lines, options.text, currentTimeStamp(), refusal.reason});
+    return true;
+}
+
+// Waits until `until` or Ctrl-C.
+void pauseUntil(Clock::time_point until) {
+    while (!interruptionRequested()) {
+        const auto now = Clock::now();
+        if (now >= until) return;
+        std::this_thread::sleep_for(std::min(
+            std::chrono::ceil<std::chrono::milliseconds>(until - now), kInterruptionCheck));
+    }
+}
+
+}  // namespace
+
+int runCommand(const Options& options, std::ostream& out, std::ostream& err, const Limits& limits) {
+    const hart::CodeTables tables(tableFilePath(options.tableFile));
+    ReplyPrinter printer(out, options.style, options.repeating, tables);
+    const Expectation expectation = expectationFor(options.text);
+    if (options.check && expectation.kind == Expectation::Kind::CommandLine &&
+        refusedHere(options, tables, printer, err))
+        return kCommandError;
+
+    std::optional<InterruptionGuard> interruptions;
+    if (options.repeating) interruptions.emplace();
+
+    ConversationClient client;
+    if (!openConversation(client, options, limits, err)) return kNoDriver;
+    const bool advising = !options.poll && client.advise();
+    const auto takeLimit = expectation.port ? limits.portChangeTakeLimit : limits.takeLimit;
+
+    int code = kInterrupted;
+    auto start = Clock::now();
+    for (int done = 0; options.repeat == 0 || done < options.repeat; ++done) {
+        if (done > 0) {
+            start = std::max(start + options.interval, Clock::now());
+            pauseUntil(start);
+        }
+        if (interruptionRequested()) break;
+        const std::optional<ReplyTracker> tracker =
+            transact(client, advising, options, takeLimit, limits, err);
+        if (!tracker) {
+            if (!interruptionRequested()) code = kNoDriver;
+            break;
+        }
+        code = report(*tracker, options, takeLimit, printer, tables, err);
+        // Without a driver there is nothing to repeat.
+        if (code == kNoDriver) break;
+    }
     client.close();
-    return report(tracker, options, takeLimit, out, err);
+    return code;
 }
 
 int runHalvaneCmd(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -236,6 +333,11 @@ int runHalvaneCmd(const std::vector<std::string>& args, std::ostream& out, std::
         case ParsedArguments::Action::Usage:
             err << "halvane-cmd: " << parsed.problem << " (see --help)\n";
             return kUsage;
+        case ParsedArguments::Action::ListCommands:
+            out << commandList();
+            return kDelivered;
+        case ParsedArguments::Action::ListUnits:
+            return listUnits(parsed.options, out, err);
         case ParsedArguments::Action::Run:
             break;
     }

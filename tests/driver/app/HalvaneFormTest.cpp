@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QToolButton>
 
+#include "ProjectVersion.h"
 #include "app/AppTestSupport.h"
 #include "driver/app/PreciseClock.h"
 #include "platform/channel/ConversationServer.h"
@@ -193,6 +194,19 @@ TEST_F(HalvaneFormTest, WithoutAModemAnywhereTheWindowSaysSoAndThePortIsClosed) 
     EXPECT_EQ(form->engine().mType, mRQ10);
     EXPECT_EQ(form->Label10->text(), "");
     EXPECT_FALSE(form->portSelected());
+}
+
+TEST_F(HalvaneFormTest, AStoredPortThatDoesNotOpenSaysWhyWhenNoModemIsFound) {
+    port.devices = {{2, {EACCES, true}}};
+    start("[SerialPort]\nCOM=2\n");
+    EXPECT_EQ(portShown(), "none");
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    const std::string& text = dialogs.errors[0];
+    EXPECT_TRUE(
+        text.starts_with("No HART Modem Connected!\r\nThis port cannot be used!\r\n"
+                         "COM2 (/dev/ttyFAKE2): Permission denied."))
+        << text;
+    EXPECT_NE(text.find("dialout"), std::string::npos) << text;
 }
 
 TEST_F(HalvaneFormTest, PickingAPort) {
@@ -377,8 +391,50 @@ TEST_F(HalvaneFormTest, TheRepeatBoxStartsTheCommandEverySecond) {
     EXPECT_EQ(form->engine().msg.Command, 3);
     EXPECT_TRUE(form->engine().msg.DataToSend);
     EXPECT_TRUE(form->timer1().enabled());
-    EXPECT_EQ(form->ListBox1->count(), 0);
     EXPECT_FALSE(form->engine().Busy) << "the manual path does not set Busy";
+
+    // The last reply stays until the next one replaces it, be it a reply or an error.
+    EXPECT_EQ(form->ListBox1->count(), 1);
+    form->addListLines({"3", "0", "Communication Error!"});
+    EXPECT_EQ(form->ListBox1->count(), 3);
+    EXPECT_EQ(form->ListBox1->item(0)->text(), "3");
+    // The button clears the list at once.
+    form->Button1Click();
+    EXPECT_EQ(form->ListBox1->count(), 0);
+}
+
+TEST_F(HalvaneFormTest, AClientsCommandSwitchesTheRepeatBoxOff) {
+    port.devices[1] = kModem;
+    start("[SerialPort]\nCOM=1\n");
+    form->Command->setText("3;;0");
+    form->CheckBox1->setChecked(true);
+
+    // A write command from a client lands in the edit box: repeating it would write the
+    // device's configuration again every second.
+    execute({"6", "0", "1"});
+    EXPECT_EQ(form->Command->text(), "6\r\n0\r\n1\r\n");
+    EXPECT_FALSE(form->CheckBox1->isChecked());
+    form->engine().msg.Command = 0;
+    form->Timer2Timer();
+    EXPECT_EQ(form->engine().msg.Command, 0) << "not sent again";
+}
+
+TEST_F(HalvaneFormTest, TheReplyListNamesItsLines) {
+    port.devices[1] = kModem;
+    start("[SerialPort]\nCOM=1\n");
+    form->engine().msg.Command = 3;  // the reply the engine has just decoded
+    form->setListLines({"3", "0", "", "", "4", "kPa", "101.5", "x"});
+    std::vector<std::string> names;
+    std::vector<std::string> texts;
+    for (int i = 0; i < form->ListBox1->count(); ++i) {
+        names.push_back(form->ListBox1->item(i)->data(Qt::UserRole + 1).toString().toStdString());
+        texts.push_back(form->ListBox1->item(i)->text().toStdString());
+    }
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"Command", "Polling address", "Response", "Device status",
+                                        "Loop current (mA)", "PV unit", "PV", "SV unit"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{"3", "0", "", "", "4", "kPa", "101.5", "x"}))
+        << "the lines stay as served";
 }
 
 TEST_F(HalvaneFormTest, ExecutesFromClientsReachTheCommandInterface) {

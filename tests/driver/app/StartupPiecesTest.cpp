@@ -5,6 +5,7 @@
 
 #include <cerrno>
 
+#include "ProjectVersion.h"
 #include "app/AppTestSupport.h"
 #include "driver/app/DriverProgram.h"
 #include "driver/app/DriverSettings.h"
@@ -139,6 +140,9 @@ TEST(ProgramOptions, ParsesTheOptionsAndRefusesOthers) {
     const ParsedOptions help = parse({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.output.find("--settings-dir"), std::string::npos);
+    EXPECT_TRUE(help.output.starts_with("Usage: Halvane [options]\n")) << help.output;
+    EXPECT_TRUE(parseProgramOptions({"/opt/bin/Halvane.exe", "--help"})
+                    .output.starts_with("Usage: Halvane [options]\n"));
 
     for (const QStringList& wrong : {QStringList{"--bogus"}, QStringList{"--settings-dir"},
                                      QStringList{"START"}, QStringList{"--settings-dir", ""}}) {
