@@ -33,27 +33,23 @@ std::string manyKeys(std::int64_t n) {
     return text;
 }
 
-void ParseManySections(benchmark::State& state) {
-    const std::string text = manySections(state.range(0));
+// Parses the text made for n = range(0); the complexity is fitted over n.
+template <std::string (*makeText)(std::int64_t)>
+void Parse(benchmark::State& state) {
+    const std::string text = makeText(state.range(0));
     for (auto _ : state)
         benchmark::DoNotOptimize(platform::IniDocument::parse(text));
     state.SetComplexityN(state.range(0));
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
-BENCHMARK(ParseManySections)
+BENCHMARK(Parse<manySections>)
+    ->Name("ParseManySections")
     ->RangeMultiplier(10)
     ->Range(1000, 100000)
     ->Complexity()
     ->Unit(benchmark::kMillisecond);
-
-void ParseManyKeys(benchmark::State& state) {
-    const std::string text = manyKeys(state.range(0));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(platform::IniDocument::parse(text));
-    state.SetComplexityN(state.range(0));
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
-}
-BENCHMARK(ParseManyKeys)
+BENCHMARK(Parse<manyKeys>)
+    ->Name("ParseManyKeys")
     ->RangeMultiplier(10)
     ->Range(1000, 100000)
     ->Complexity()

@@ -57,6 +57,15 @@ class ProgramTest : public ::testing::Test {
         return false;
     }
 
+    // The driver's answer to STATUS (its text ends in "digits"), or the last text seen.
+    static std::string statusOf(platform::channel::ConversationClient& client) {
+        if (!client.execute("STATUS")) return "(the execute failed)";
+        std::string status;
+        for (int i = 0; i < 100 && status.find("digits") == std::string::npos; ++i)
+            status = client.request().value_or("");
+        return status;
+    }
+
     static std::string errorOutput(QProcess& process) {
         return process.readAllStandardError().toStdString();
     }
@@ -67,11 +76,7 @@ TEST_F(ProgramTest, OneInstanceServesAndEndsCleanlyOnSigterm) {
     platform::channel::ConversationClient client;
     ASSERT_TRUE(waitUntilServing(*first, client)) << errorOutput(*first);
 
-    ASSERT_TRUE(client.execute("STATUS"));
-    std::string status;
-    for (int i = 0; i < 100 && status.find("digits") == std::string::npos; ++i)
-        status = client.request().value_or("");
-    EXPECT_EQ(status, "COM1\r\n\r\nRQ-20\r\nSecondary Master\r\n6 digits\r\n");
+    EXPECT_EQ(statusOf(client), "COM1\r\n\r\nRQ-20\r\nSecondary Master\r\n6 digits\r\n");
 
     auto second = start();
     ASSERT_TRUE(second->waitForFinished(10000));
@@ -114,11 +119,7 @@ TEST_F(ProgramTest, ReadsASettingsFileThatStartsWithAByteOrderMark) {
     auto driver = start();
     platform::channel::ConversationClient client;
     ASSERT_TRUE(waitUntilServing(*driver, client)) << errorOutput(*driver);
-    ASSERT_TRUE(client.execute("STATUS"));
-    std::string status;
-    for (int i = 0; i < 100 && status.find("digits") == std::string::npos; ++i)
-        status = client.request().value_or("");
-    EXPECT_EQ(status, "COM1\r\n\r\nRQ-20\r\nSecondary Master\r\n6 digits\r\n");
+    EXPECT_EQ(statusOf(client), "COM1\r\n\r\nRQ-20\r\nSecondary Master\r\n6 digits\r\n");
     ASSERT_TRUE(client.execute("TERMINATE"));
     client.close();
     ASSERT_TRUE(driver->waitForFinished(10000));
@@ -154,11 +155,7 @@ TEST_F(ProgramTest, KeepsServingWhenAClientOpensMoreConnectionsThanItMayHaveDesc
     EXPECT_EQ(refused, 237);
 
     idle.clear();
-    ASSERT_TRUE(client.execute("STATUS"));
-    std::string status;
-    for (int i = 0; i < 100 && status.find("digits") == std::string::npos; ++i)
-        status = client.request().value_or("");
-    EXPECT_EQ(status, "COM1\r\n\r\nRQ-20\r\nSecondary Master\r\n6 digits\r\n");
+    EXPECT_EQ(statusOf(client), "COM1\r\n\r\nRQ-20\r\nSecondary Master\r\n6 digits\r\n");
     platform::channel::ConversationClient another;
     EXPECT_TRUE(another.open()) << "a new client is served";
     another.close();
