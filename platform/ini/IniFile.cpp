@@ -25,8 +25,9 @@ std::int64_t nowNs() {
         .count();
 }
 
-// The whole file, or nothing with errno set when it cannot be read.
-std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
+// The whole file, or nothing with errno set when it cannot be read. Reading stops a byte past
+// limit (a file that grew since it was looked at).
+std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::uintmax_t limit) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     std::string text;
@@ -42,6 +43,7 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
         }
         if (n == 0) break;
         text.append(buffer, static_cast<std::size_t>(n));
+        if (text.size() > limit) break;
     }
     ::close(fd);
     return text;
@@ -110,16 +112,19 @@ const IniDocument& IniFile::document() const {
     using Kind = Problem::Kind;
     if (now.exists && now.folder) {
         m_problem = Problem{Kind::Folder, "is a folder, not a file"};
-    } else if (now.exists && now.size > kMaxFileSize) {
-        m_problem =
-            Problem{Kind::TooLarge, "is larger than " + sizeText(kMaxFileSize) + " (" +
-                                        std::to_string(now.size) + " bytes), so it is not read"};
-    } else if (now.exists) {
-        text = readWholeFile(m_path);
+    } else if (now.exists && now.size <= kMaxFileSize) {
+        text = readWholeFile(m_path, kMaxFileSize);
         if (!text) {
             m_problem =
                 Problem{Kind::Unreadable, std::string("cannot be read: ") + std::strerror(errno)};
         }
+    }
+    if ((now.exists && !now.folder && now.size > kMaxFileSize) ||
+        (text && text->size() > kMaxFileSize)) {
+        text.reset();
+        m_problem =
+            Problem{Kind::TooLarge, "is larger than " + sizeText(kMaxFileSize) + " (" +
+                                        std::to_string(now.size) + " bytes), so it is not read"};
     }
     m_document = IniDocument::parse(text ? *text : std::string_view{});
     if (text && isBlankText(skipByteOrderMark(*text))) {
@@ -165,8 +170,10 @@ bool IniFile::writeString(std::string_view section, std::string_view key, std::s
     // A file too large to read is not rewritten either: what it holds is kept.
     const Signature before = currentSignature();
     if (before.folder || before.size > kMaxFileSize) return false;
-    std::optional<std::string> text = before.exists ? readWholeFile(m_path) : std::string{};
-    if (!text) return false;  // unreadable: rewriting it would lose what it holds
+    std::optional<std::string> text =
+        before.exists ? readWholeFile(m_path, kMaxFileSize) : std::string{};
+    // Unreadable or grown too large: rewriting it would lose what it holds.
+    if (!text || text->size() > kMaxFileSize) return false;
     const std::optional<std::string> out = setIniValue(*text, section, key, value);
     if (!out || !replaceFile(m_path, *out)) return false;
     m_trusted = false;
