@@ -12,14 +12,16 @@
 
 namespace platform::channel {
 
+#if defined(__GNUC__)
+#define HALVANE_NO_TYPE_CHECK __attribute__((no_sanitize("vptr")))
+#else
+#define HALVANE_NO_TYPE_CHECK
+#endif
+
 LocalListener::LocalListener(QObject* parent) : QObject(parent) {
     m_retry.setSingleShot(true);
     m_retry.setInterval(kRetryMs);
-    connect(&m_retry, &QTimer::timeout, this, [this] {
-        if (!m_notifier) return;
-        m_notifier->setEnabled(true);
-        emit connectionsPending();
-    });
+    connect(&m_retry, &QTimer::timeout, this, &LocalListener::resumeAccepting);
 }
 
 LocalListener::~LocalListener() {
@@ -86,22 +88,29 @@ std::optional<int> LocalListener::accept() {
             default:
                 // Out of descriptors or memory (EMFILE, ENFILE, ENOBUFS, ENOMEM) or worse: the
                 // socket stays listening and the connections wait in the backlog.
-                if (!m_warned) {
-                    qCWarning(lcChannel) << "cannot accept clients now:" << std::strerror(errno)
-                                         << "- they wait until it can again";
-                    m_warned = true;
-                }
-                pauseAccepting();
+                pauseAccepting(errno);
                 return std::nullopt;
         }
     }
     return std::nullopt;
 }
 
-void LocalListener::pauseAccepting() {
+HALVANE_NO_TYPE_CHECK void LocalListener::pauseAccepting(int error) {
+    if (!m_warned && lcChannel().isWarningEnabled()) {
+        QMessageLogger(__FILE__, __LINE__, Q_FUNC_INFO, lcChannel().categoryName())
+            .warning("cannot accept clients now: %s - they wait until it can again",
+                     std::strerror(error));
+    }
+    m_warned = true;
     // The notifier would fire at once again for the same waiting connection.
     if (m_notifier) m_notifier->setEnabled(false);
     m_retry.start();
+}
+
+HALVANE_NO_TYPE_CHECK void LocalListener::resumeAccepting() {
+    if (!m_notifier) return;
+    m_notifier->setEnabled(true);
+    emit connectionsPending();
 }
 
 }  // namespace platform::channel

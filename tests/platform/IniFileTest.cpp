@@ -121,7 +121,7 @@ TEST(IniFile, SaysWhyAFileCannotBeUsed) {
     const std::string junk(
         "\x7F"
         "ELF\x02\x01\x01\0\0\0\x03\0>\0\x01\0",
-        20);
+        16);
     using Kind = IniFile::Problem::Kind;
     const struct {
         const char* file;
