@@ -21,12 +21,14 @@
 #include "driver/app/DriverSettings.h"
 #include "driver/app/LinkTrace.h"
 #include "driver/app/ModemDetection.h"
+#include "driver/app/PortPinning.h"
 #include "driver/app/PortProblem.h"
 #include "driver/app/QtUserDialogs.h"
 #include "driver/app/ReplyLineDelegate.h"
 #include "driver/command/CommandLine.h"
 #include "hart/CommandCatalogue.h"
 #include "platform/channel/ConversationServer.h"
+#include "serial/PortNames.h"
 
 namespace driver {
 
@@ -82,6 +84,7 @@ THalvaneForm::THalvaneForm(FormContext context, QWidget* parent)
     setWindowIcon(driverIcon());
     createControls();
     createTrayIcon();
+    watchPort();
 
     Timer2.setInterval(kRepeatInterval);
     connect(&Timer2, &QTimer::timeout, this, &THalvaneForm::Timer2Timer);
@@ -120,6 +123,7 @@ void THalvaneForm::createControls() {
         UsedPort->addItem(QStringLiteral("COM%1").arg(n));
     UsedPort->setGeometry(12, 116, 177, 24);
     connect(UsedPort, &QComboBox::activated, this, &THalvaneForm::UsedPortChange);
+    m_portList = new PortListInfo(UsedPort, m_context.settings.path());
 
     Label12 = label(this, QStringLiteral("Port Status:"), 12, 150, 80, 18);
     Label4 = label(this, QStringLiteral("Tx"), 100, 150, 24, 18);
@@ -130,6 +134,9 @@ void THalvaneForm::createControls() {
         indicator->setFont(bold);
         indicator->hide();
     }
+    portGoneLabel = label(this, QStringLiteral("gone"), 100, 150, 89, 18);
+    portGoneLabel->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+    portGoneLabel->hide();
 
     noTrayNote = label(this,
                        QStringLiteral("No notification area: closing minimises this window. "
@@ -286,6 +293,7 @@ void THalvaneForm::scanPorts() {
             m_engine->mType = mRQ20;
             selectPort(n);
             writeComPort(m_context.settings, n);
+            pinPort(n);
             chosen = n;
         }
         if (m_context.pump.terminating()) return;
@@ -304,6 +312,8 @@ bool THalvaneForm::openPort(int number, std::string* problem) {
         // other masters and burst replies; the engine raises it only while it sends. The modem
         // check leaves DTR on.
         m_context.port.SetStateRTS(false);
+        m_portWatch->opened(number);
+        showPortGone(false);
         return true;
     } catch (const std::exception& e) {
         if (problem) {
@@ -317,6 +327,8 @@ bool THalvaneForm::openPort(int number, std::string* problem) {
 }
 
 void THalvaneForm::closePortQuietly() {
+    m_portWatch->closed();
+    showPortGone(false);
     try {
         m_context.port.close();
     } catch (...) {
@@ -356,12 +368,14 @@ void THalvaneForm::UsedPortChange() {
         m_engine->mType = mRQ20;
         writeModemDetection(m_context.settings, true);
         writeComPort(m_context.settings, number);
+        pinPort(number);
     } else if (m_context.pump.terminating()) {
         return;
     } else if (m_context.dialogs.askYesNo(kNoModemDetected) == Answer::Yes) {
         m_engine->mType = mRQ20;
         writeModemDetection(m_context.settings, false);
         writeComPort(m_context.settings, number);
+        pinPort(number);
     } else {
         selectPort(0);
         closePortQuietly();
@@ -505,7 +519,8 @@ bool THalvaneForm::eventFilter(QObject* watched, QEvent* event) {
 // ---- The engine's port and view -----------------------------------------------------------
 
 bool THalvaneForm::portSelected() const {
-    return UsedPort->currentIndex() > 0;
+    // A port whose device went away cannot send: its transactions fail at once.
+    return UsedPort->currentIndex() > 0 && !m_portWatch->gone();
 }
 
 void THalvaneForm::SendString(std::span<const std::uint8_t> bytes) {
@@ -587,11 +602,57 @@ void THalvaneForm::changePort(int number) {
     if (DetectModem()) {
         selectPort(number);
         m_engine->mType = mRQ20;
+        pinPort(number);
     }
 }
 
 std::string THalvaneForm::portText() const {
-    return oneByte(UsedPort->currentText());
+    const std::string port = oneByte(UsedPort->currentText());
+    return m_portWatch->gone() ? port + " (port gone)" : port;
+}
+
+// ---- The port's device going and coming -----------------------------------------------------
+
+void THalvaneForm::watchPort() {
+    const std::filesystem::path settingsFile = m_context.settings.path();
+    m_portWatch = new PortWatch(
+        m_context.port,
+        [settingsFile](int number) {
+            return serial::PortNameResolver(settingsFile).resolve("COM" + std::to_string(number));
+        },
+        this);
+    connect(m_portWatch, &PortWatch::portGone, this, [this] { showPortGone(true); });
+    connect(m_portWatch, &PortWatch::portBack, this, [this] {
+        // As at start-up: the modem powered, not keyed.
+        m_context.port.SetStateDTR(true);
+        m_context.port.SetStateRTS(false);
+        showPortGone(false);
+    });
+    connect(m_portList, &PortListInfo::devicesChanged, m_portWatch, &PortWatch::devicesChanged);
+}
+
+void THalvaneForm::showPortGone(bool gone) {
+    const QString port = UsedPort->currentText();
+    portGoneLabel->setVisible(gone);
+    portGoneLabel->setToolTip(
+        gone ? QStringLiteral("The device of %1 (%2) went away. Halvane opens it again by itself "
+                              "when it comes back; until then every command answers "
+                              "\"Communication Error!\".")
+                   .arg(port, QString::fromStdString(m_portWatch->device()))
+             : QString());
+    if (gone) {
+        Label4->hide();
+        Label8->hide();
+    }
+    if (TrayIcon1) {
+        TrayIcon1->setToolTip(gone ? QStringLiteral("Halvane: %1 gone").arg(port)
+                                   : QStringLiteral("Halvane"));
+    }
+}
+
+void THalvaneForm::pinPort(int number) {
+    PinToStableLink(m_context.settings, number, m_context.port.devicePath());
+    m_portList->refresh();  // the pin may change what the name leads to
 }
 
 void THalvaneForm::setCommandText(const std::string& text) {
