@@ -11,6 +11,7 @@ packages=(
     libudev-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
+    python3
 )
 
 missing=()
