@@ -2,7 +2,8 @@
 # Installs the build tree into a temporary DESTDIR, as a package would (prefix /usr), and runs
 # the installed programs from there: each must find its table file and language modules in
 # share/halvane, since nothing lies beside them in bin/. Also checks the installed manual pages
-# (man --warnings) and menu entries (desktop-file-validate).
+# (man --warnings, and that each describes every option of its --help) and menu entries
+# (desktop-file-validate).
 #
 # Usage: installed-programs.sh BUILD_DIR VERSION [logger] [languages]
 #   logger     the build has the logger, Loopscribe
@@ -135,6 +136,12 @@ for program in "$bin"/*; do
     warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
         man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "man --warnings $(basename "$page"): $warnings"
+    # The page describes every option the program's --help lists.
+    text=$(LC_ALL=C MANWIDTH=200 man -l "$page" 2>/dev/null)
+    for option in $("$program" --help 2>&1 | grep -o -E -- '(^| )--[a-z][a-z-]*' | sort -u); do
+        grep -q -E -e "$option([^a-z-]|\$)" <<<"$text" ||
+            fail "the manual page of $(basename "$program") lacks $option, which --help lists"
+    done
 done
 
 # --- The menu entries are valid, start an installed program and have their icon.
