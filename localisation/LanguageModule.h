@@ -1,0 +1,61 @@
+#pragma once
+
+// Language modules: compiled Qt translation files, loaded from exactly the file named (never a
+// neighbour with another suffix, as QTranslator's own search would try), and the program's
+// current module, which every translated text of the program is read from.
+//
+// Main thread only, during start-up.
+
+#include <QByteArray>
+#include <QString>
+#include <QTranslator>
+#include <memory>
+
+namespace localisation {
+
+class LanguageModule {
+  public:
+    // The module in the file at exactly `path`; nothing when the file is missing, unreadable or
+    // not a translation module.
+    static std::unique_ptr<LanguageModule> Load(const QString& path);
+
+    const QString& path() const { return m_path; }
+    QTranslator& translator() { return m_translator; }
+    const QTranslator& translator() const { return m_translator; }
+
+  private:
+    LanguageModule() = default;
+
+    QString m_path;
+    QByteArray m_data;  // the translator reads its texts from here while it lives
+    QTranslator m_translator;
+};
+
+// The program's current module. At start there is none: the program shows its built-in texts.
+class ResourceModule {
+  public:
+    ResourceModule() = default;
+    ~ResourceModule();
+    ResourceModule(const ResourceModule&) = delete;
+    ResourceModule& operator=(const ResourceModule&) = delete;
+
+    // Makes `module` the current one (installed in the application, which tells every window)
+    // and frees the previous one; nothing goes back to the built-in texts. Returns the new one.
+    LanguageModule* Use(std::unique_ptr<LanguageModule> module);
+    LanguageModule* current() const { return m_current.get(); }
+
+  private:
+    std::unique_ptr<LanguageModule> m_current;
+};
+
+// Logger: loads the module at `path` and makes it current; a failed load changes nothing.
+LanguageModule* LoadModuleFile(ResourceModule& resources, const QString& path);
+
+// Driver: the module of a language identifier beside the program file, named with the
+// identifier's three-letter abbreviation ("Halvane.FRA") or, when that does not load, with its
+// first two letters ("Halvane.FR"); made current when one loads. Nothing for an identifier
+// without an abbreviation.
+LanguageModule* LoadModuleForLanguage(ResourceModule& resources, const QString& programFile,
+                                      int languageId);
+
+}  // namespace localisation
