@@ -13,9 +13,9 @@ struct TableFile {
 };
 
 constexpr TableFile kTableFiles[] = {
-    {"cs", "TABCZ.DDF", CodePage::Windows1250}, {"de", "TABDE.DDF", CodePage::Windows1252},
+    {"cs", "TABCZ.DDF", CodePage::Windows1250},       {"de", "TABDE.DDF", CodePage::Windows1252},
     {"en", kEnglishTableFile, CodePage::Windows1252}, {"es", "TABES.DDF", CodePage::Windows1252},
-    {"fr", "TABFR.DDF", CodePage::Windows1252}, {"pl", "TABPL.DDF", CodePage::Windows1250},
+    {"fr", "TABFR.DDF", CodePage::Windows1252},       {"pl", "TABPL.DDF", CodePage::Windows1250},
     {"sk", "TABSK.DDF", CodePage::Windows1250},
 };
 
@@ -29,7 +29,8 @@ std::string SetLanguageDdf(std::string_view code, const std::string& current) {
 }
 
 CodePage TableFileCodePage(std::string_view fileName) {
-    const QString name = QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size()));
+    const QString name =
+        QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size()));
     for (const TableFile& table : kTableFiles)
         if (name.compare(QLatin1String(table.name), Qt::CaseInsensitive) == 0)
             return table.codePage;

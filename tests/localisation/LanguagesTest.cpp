@@ -20,9 +20,9 @@ TEST(Languages, EightNamesComparedExactly) {
         const char* abbreviation;
     };
     const Case cases[] = {
-        {"Czech", ".CSY", "CSY"},   {"German", ".DE", "DEU"},  {"English", ".EN", "ENU"},
-        {"Spanish", ".ESP", "ESP"}, {"French", ".FR", "FRA"},  {"Polish", ".PLK", "PLK"},
-        {"Slovak", ".SKY", "SKY"},  {"Russian", ".RUS", "RUS"}, {"german", nullptr, nullptr},
+        {"Czech", ".CSY", "CSY"},     {"German", ".DE", "DEU"},      {"English", ".EN", "ENU"},
+        {"Spanish", ".ESP", "ESP"},   {"French", ".FR", "FRA"},      {"Polish", ".PLK", "PLK"},
+        {"Slovak", ".SKY", "SKY"},    {"Russian", ".RUS", "RUS"},    {"german", nullptr, nullptr},
         {"GERMAN", nullptr, nullptr}, {" German", nullptr, nullptr}, {"Deutsch", nullptr, nullptr},
         {"", nullptr, nullptr},
     };
@@ -96,9 +96,9 @@ TEST(ModuleFiles, TheLoggersListHoldsTheLanguagesWhoseFilesExistInTableOrder) {
 
 TEST(TableFiles, SetLanguageDdfByTheFirstTwoCharactersOfTheCode) {
     const std::pair<const char*, const char*> cases[] = {
-        {"cs", "TABCZ.DDF"}, {"de", "TABDE.DDF"},    {"en", "TABEN.DDF"}, {"es", "TABES.DDF"},
-        {"fr", "TABFR.DDF"}, {"pl", "TABPL.DDF"},    {"sk", "TABSK.DDF"}, {"de-AT", "TABDE.DDF"},
-        {"ru", "OLD.DDF"},   {"x", "OLD.DDF"},       {"", "OLD.DDF"},     {"DE", "OLD.DDF"},
+        {"cs", "TABCZ.DDF"}, {"de", "TABDE.DDF"},   {"en", "TABEN.DDF"}, {"es", "TABES.DDF"},
+        {"fr", "TABFR.DDF"}, {"pl", "TABPL.DDF"},   {"sk", "TABSK.DDF"}, {"de-AT", "TABDE.DDF"},
+        {"ru", "OLD.DDF"},   {"x", "OLD.DDF"},      {"", "OLD.DDF"},     {"DE", "OLD.DDF"},
         {"d", "OLD.DDF"},    {"german", "OLD.DDF"},
     };
     for (const auto& [code, name] : cases)
@@ -119,11 +119,22 @@ TEST(CodePages, TextOfEachLanguageBothWays) {
         const char* bytes;
     };
     const Case cases[] = {
-        {CodePage::Windows1250, "Příliš žluťoučký kůň", "P\xf8\xedli\x9a \x9elu\x9dou\xe8k\xfd k\xf9\xf2"},
-        {CodePage::Windows1250, "Zażółć gęślą jaźń", "Za\xbf\xf3\xb3\xe6 g\xea\x9cl\xb9 ja\x9f\xf1"},
-        {CodePage::Windows1250, "Ľubovoľná ťava", "\xbcubovo\xbe" "n\xe1 \x9d" "ava"},
-        {CodePage::Windows1252, "Größe €5 – Ñandú", "Gr\xf6\xdf" "e \x80" "5 \x96 \xd1" "and\xfa"},
-        {CodePage::Windows1252, "Débit côté œuvre", "D\xe9" "bit c\xf4t\xe9 \x9cuvre"},
+        {CodePage::Windows1250, "Příliš žluťoučký kůň",
+         "P\xf8\xedli\x9a \x9elu\x9dou\xe8k\xfd k\xf9\xf2"},
+        {CodePage::Windows1250, "Zażółć gęślą jaźń",
+         "Za\xbf\xf3\xb3\xe6 g\xea\x9cl\xb9 ja\x9f\xf1"},
+        {CodePage::Windows1250, "Ľubovoľná ťava",
+         "\xbcubovo\xbe"
+         "n\xe1 \x9d"
+         "ava"},
+        {CodePage::Windows1252, "Größe €5 – Ñandú",
+         "Gr\xf6\xdf"
+         "e \x80"
+         "5 \x96 \xd1"
+         "and\xfa"},
+        {CodePage::Windows1252, "Débit côté œuvre",
+         "D\xe9"
+         "bit c\xf4t\xe9 \x9cuvre"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FromCodePage(c.bytes, c.page), QString::fromUtf8(c.utf8)) << c.utf8;
@@ -136,7 +147,8 @@ TEST(CodePages, CharactersACodePageLacksAndUnassignedBytes) {
     EXPECT_EQ(ToCodePage(u"ř", CodePage::Windows1252), "?");
     EXPECT_EQ(ToCodePage(u"ß½", CodePage::Windows1250), "\xdf?");
     // Bytes without a character come back as the control character of their value.
-    EXPECT_EQ(FromCodePage("\x81\x8d", CodePage::Windows1252), QStringView(u"\u0081\u008d").toString());
+    EXPECT_EQ(FromCodePage("\x81\x8d", CodePage::Windows1252),
+              QStringView(u"\u0081\u008d").toString());
     EXPECT_EQ(FromCodePage("\x98", CodePage::Windows1250), QStringView(u"\u0098").toString());
     EXPECT_EQ(ToCodePage(u"\u0081", CodePage::Windows1252), "\x81");
     EXPECT_EQ(FromCodePage("", CodePage::Windows1250), QString());
