@@ -19,6 +19,8 @@ add_custom_target(update_translations)
 #     MODULES <language code>=<module extension>...)
 # Also writes <build>/translations/<program>.modules, which tells the tests the sources, the
 # translation sources and the modules: lines "source <path>" and "module <code> <ts> <module>".
+# lupdate reads the sources with the project folder as include path, so that it knows the class
+# of every tr().
 function(halvane_language_modules program)
     cmake_parse_arguments(ARG "" "" "SOURCES;MODULES" ${ARGN})
     set(modules)
@@ -49,8 +51,8 @@ function(halvane_language_modules program)
     file(WRITE ${PROJECT_BINARY_DIR}/translations/${program}.modules "${manifest}")
 
     add_custom_target(update_${program}_translations
-        COMMAND ${HALVANE_LUPDATE} -silent -no-obsolete -locations none ${ARG_SOURCES}
-                -ts ${ts_files}
+        COMMAND ${HALVANE_LUPDATE} -silent -no-obsolete -locations none -I ${PROJECT_SOURCE_DIR}
+                ${ARG_SOURCES} -ts ${ts_files}
         COMMENT "Updating the translation sources of ${program}"
         VERBATIM)
     add_dependencies(update_translations update_${program}_translations)
