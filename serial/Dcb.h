@@ -96,6 +96,43 @@ struct COMSTAT {
     std::uint32_t cbOutQue = 0;
 };
 
+// What a port can do and its present queue sizes (64 bytes; CommProp). The masks use the
+// constants below.
+struct COMMPROP {
+    std::uint16_t wPacketLength = 64;
+    std::uint16_t wPacketVersion = 2;
+    std::uint32_t dwServiceMask = 0;
+    std::uint32_t dwReserved1 = 0;
+    std::uint32_t dwMaxTxQueue = 0;  // 0: no limit the program can know
+    std::uint32_t dwMaxRxQueue = 0;
+    std::uint32_t dwMaxBaud = 0;
+    std::uint32_t dwProvSubType = 0;
+    std::uint32_t dwProvCapabilities = 0;
+    std::uint32_t dwSettableParams = 0;
+    std::uint32_t dwSettableBaud = 0;
+    std::uint16_t wSettableData = 0;
+    std::uint16_t wSettableStopParity = 0;
+    std::uint32_t dwCurrentTxQueue = 0;
+    std::uint32_t dwCurrentRxQueue = 0;
+    std::uint32_t dwProvSpec1 = 0;
+    std::uint32_t dwProvSpec2 = 0;
+    std::uint16_t wcProvChar[1] = {};
+};
+static_assert(sizeof(COMMPROP) == 64);
+
+inline constexpr std::uint32_t kSpSerialComm = 0x0001;  // dwServiceMask
+inline constexpr std::uint32_t kPstRs232 = 0x0001;      // dwProvSubType
+inline constexpr std::uint32_t kBaudUser = 0x10000000;  // any rate (dwMaxBaud, dwSettableBaud)
+inline constexpr std::uint16_t kDataBits5To8 = 0x000F;  // wSettableData: 5, 6, 7 and 8 bits
+inline constexpr std::uint16_t kStopBits1 = 0x0001;     // wSettableStopParity
+inline constexpr std::uint16_t kStopBits15 = 0x0002;
+inline constexpr std::uint16_t kStopBits2 = 0x0004;
+inline constexpr std::uint16_t kParityNone = 0x0100;
+inline constexpr std::uint16_t kParityOdd = 0x0200;
+inline constexpr std::uint16_t kParityEven = 0x0400;
+inline constexpr std::uint16_t kParityMark = 0x0800;
+inline constexpr std::uint16_t kParitySpace = 0x1000;
+
 // Sets the flow-control flags, the XON/XOFF limits and characters of dcb: keeps only the flags of
 // kDcbKeptFlags, then adds those of RS485 mode or of the stream protocol. Baud rate, data bits,
 // parity, stop bits and event character are left as they are (they are the property values).

@@ -17,6 +17,10 @@ class MainThreadDispatcher {
     // component's message thread; must not run task before returning. A task that is never run
     // (the application is ending) leaves the message thread waiting until the port closes.
     virtual void post(std::function<void()> task) = 0;
+    // Called on the main thread while it waits in a loop of its own (WaitForBytes,
+    // WaitForSignal): runs what is waiting for the main thread, posted tasks included, and
+    // returns.
+    virtual void processPending() {}
 };
 
 }  // namespace serial

@@ -84,6 +84,22 @@ std::vector<fs::path> ListSerialDevices(const DeviceRoots& roots) {
     return devices;
 }
 
+std::optional<fs::path> StableDeviceLink(const fs::path& device, const fs::path& devFolder) {
+    std::error_code ec;
+    const fs::path node = fs::canonical(device, ec);
+    if (ec) return std::nullopt;
+    std::vector<fs::path> links;
+    for (const fs::directory_entry& entry :
+         fs::directory_iterator(devFolder / "serial" / "by-id", ec)) {
+        std::error_code linkError;
+        if (fs::canonical(entry.path(), linkError) == node && !linkError) {
+            links.push_back(entry.path());
+        }
+    }
+    if (links.empty()) return std::nullopt;
+    return *std::min_element(links.begin(), links.end());
+}
+
 std::optional<unsigned> ComPortNumber(std::string_view portName) {
     if (portName.size() < 4) return std::nullopt;
     for (std::size_t i = 0; i < 3; ++i) {
@@ -117,6 +133,28 @@ std::optional<fs::path> PortNameResolver::resolve(std::string_view portName) con
     const std::vector<fs::path> devices = ListSerialDevices(m_roots);
     if (*number > devices.size()) return std::nullopt;
     return devices[*number - 1];
+}
+
+std::vector<PortNameResolver::NamedDevice> PortNameResolver::namedDevices() const {
+    std::vector<unsigned> numbers;
+    for (const std::string& key : m_settings.document().keys("Ports")) {
+        if (const auto n = ComPortNumber(key)) numbers.push_back(*n);
+    }
+    const std::size_t automatic = ListSerialDevices(m_roots).size();
+    for (unsigned n = 1; n <= automatic; ++n)
+        numbers.push_back(n);
+
+    std::vector<NamedDevice> named;
+    std::vector<unsigned> seen;
+    for (unsigned n : numbers) {
+        if (std::find(seen.begin(), seen.end(), n) != seen.end()) continue;
+        seen.push_back(n);
+        const std::string name = "COM" + std::to_string(n);
+        const auto path = resolve(name);
+        std::error_code ec;
+        if (path && fs::exists(*path, ec)) named.push_back({name, *path});
+    }
+    return named;
 }
 
 }  // namespace serial

@@ -35,6 +35,12 @@ struct DeviceRoots {
 // number (ttyUSB2 before ttyUSB10). Virtual terminals and pseudo-terminals are not listed.
 std::vector<std::filesystem::path> ListSerialDevices(const DeviceRoots& roots = {});
 
+// The device's stable link in <devFolder>/serial/by-id (made by udev for USB serial devices; it
+// names the adapter by maker, model and serial number, whichever socket it is in), or nothing.
+// The first by name when several lead to the device.
+std::optional<std::filesystem::path> StableDeviceLink(
+    const std::filesystem::path& device, const std::filesystem::path& devFolder = "/dev");
+
 // The port number n of a name "COMn" (any case, n >= 1); nothing for other names.
 std::optional<unsigned> ComPortNumber(std::string_view portName);
 
@@ -50,6 +56,17 @@ class PortNameResolver {
 
     // The device path the port name opens, or nothing when no device goes by that name.
     std::optional<std::filesystem::path> resolve(std::string_view portName) const;
+
+    // Every port name that opens a device present, with the device path it opens: the names
+    // pinned in [Ports] in the order of the file, then COM1, COM2 ... of the automatic order
+    // (those not pinned). A device may go by two names (pinned, and in the automatic order).
+    struct NamedDevice {
+        std::string portName;  // "COMn"
+        std::filesystem::path path;
+    };
+    std::vector<NamedDevice> namedDevices() const;
+
+    const DeviceRoots& roots() const { return m_roots; }
 
   private:
     platform::IniFile m_settings;

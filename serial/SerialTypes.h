@@ -115,6 +115,13 @@ inline constexpr int kNotifyClosed = 1;
 inline constexpr int kNotifyOpened = 2;
 inline constexpr int kNotifyChanged = 3;  // another port was selected, or the device list changed
 
+// The device-change events WMDeviceChange takes (what the program's device monitor saw), and the
+// device type of a serial port.
+inline constexpr std::uint32_t kDeviceNodesChanged = 0x0007;  // devices came, went or changed
+inline constexpr std::uint32_t kDeviceArrived = 0x8000;
+inline constexpr std::uint32_t kDeviceRemoved = 0x8004;
+inline constexpr std::uint32_t kDeviceTypePort = 3;
+
 // The event mask asked of the port for a set of trace states. Character received is always in
 // it; transmit-queue-empty also when the component switches RTS itself for RS485.
 std::uint32_t ComposeEventMask(TTraceStates traceStates, bool softwareRs485);

@@ -12,7 +12,9 @@ namespace serial {
 
 TscBaseIO::TscBaseIO() = default;
 
-TscBaseIO::~TscBaseIO() = default;
+TscBaseIO::~TscBaseIO() {
+    setTerminal(nullptr);
+}
 
 bool TscBaseIO::Active() const {
     return m_loading ? m_activeStored : IsOpen();
@@ -84,7 +86,7 @@ void TscBaseIO::CloseDeviceHandle() {
 }
 
 bool TscBaseIO::HasReceiver() const {
-    return OnAfterReceive || m_dataProcessor != nullptr;
+    return OnAfterReceive || m_dataProcessor != nullptr || m_terminal != nullptr;
 }
 
 void TscBaseIO::DoOpen() {
@@ -111,10 +113,8 @@ void TscBaseIO::DoFatalError(std::uint32_t ErrorCode, std::uint32_t Detail, cons
                              bool ShowOnly) {
     bool raise = true;
     if (OnFatalError) OnFatalError(*this, ErrorCode, Detail, Msg, raise);
-    if (m_log) {
-        log(0, "Fatal Error: " + std::to_string(ErrorCode) + ", " + std::to_string(Detail) + ", " +
-                   Msg);
-    }
+    logFmt(0, "Fatal Error: %u, %u, %s",
+           {std::uint64_t{ErrorCode}, std::uint64_t{Detail}, std::string(Msg)});
     if (!raise || m_loading) return;
     if (ShowOnly) {
         present(Msg);
@@ -131,7 +131,7 @@ void TscBaseIO::DoReceived(const std::uint8_t* Buffer, std::uint32_t Count) {
     log(2, "Input data length: " + std::to_string(Count));
     bool handled = false;
     if (m_dataProcessor) m_dataProcessor->DoProcessing(Buffer, Count, handled);
-    // A terminal attachment (TerminalWrite) would see unhandled batches here; none exists yet.
+    if (m_terminal && !handled) TerminalWrite(Buffer, Count);
     if (OnAfterReceive) OnAfterReceive(*this, Buffer, Count);
 }
 
@@ -164,9 +164,49 @@ void TscBaseIO::ClearDeviceList() {
     m_devices.clear();
 }
 
+void TscBaseIO::setTerminal(TscTerminal* terminal) {
+    if (terminal == m_terminal) return;
+    if (TscTerminal* old = std::exchange(m_terminal, nullptr)) old->TerminalAttached(nullptr);
+    m_terminal = terminal;
+    if (m_terminal) m_terminal->TerminalAttached(this);
+}
+
+bool TscBaseIO::TerminalKeyTyped(std::uint8_t ch) {
+    // A received byte written as a typed character comes through here too: it is shown only.
+    if (m_terminalWriting) return true;
+    if (m_terminalUsage != tuSend && m_terminalUsage != tuBoth) return true;
+    SendChar(ch);
+    return m_terminalEcho;
+}
+
 void TscBaseIO::TerminalWrite(const std::uint8_t* Buffer, std::uint32_t Count) {
-    (void)Buffer;
-    (void)Count;
+    if (!m_terminal || Count == 0) return;
+    if (m_terminalUsage != tuReceive && m_terminalUsage != tuBoth) return;
+    struct WritingGuard {
+        bool& flag;
+        explicit WritingGuard(bool& f) : flag(f) { flag = true; }
+        ~WritingGuard() { flag = false; }
+    } guard(m_terminalWriting);
+    if (Count == 1) {
+        m_terminal->TypeChar(Buffer[0]);
+        return;
+    }
+    // Several bytes: one insertion per piece between NUL bytes (which an edit cannot hold).
+    const std::string_view bytes(reinterpret_cast<const char*>(Buffer), Count);
+    std::size_t start = 0;
+    while (start <= bytes.size()) {
+        std::size_t end = bytes.find('\0', start);
+        if (end == std::string_view::npos) end = bytes.size();
+        if (end > start) m_terminal->InsertText(bytes.substr(start, end - start));
+        start = end + 1;
+    }
+}
+
+void TscBaseIO::SetExtHandle(int aHandle) {
+    if (aHandle == 0 || aHandle == kInvalidHandle) return;
+    if (IsOpen()) setActive(false);
+    m_extHandle = aHandle;
+    setActive(true);
 }
 
 bool TscBaseIO::NotifyAdd(const void* Key, TscNotifyEvent Event) {
@@ -186,13 +226,24 @@ void TscBaseIO::GetDeviceList(TscDeviceList* L) {
 }
 
 bool TscBaseIO::WMDeviceChange(std::uint32_t Event, std::uint32_t DeviceType) {
-    (void)Event;
-    (void)DeviceType;
-    return false;
+    const bool portCameOrWent =
+        (Event == kDeviceArrived || Event == kDeviceRemoved) && DeviceType == kDeviceTypePort;
+    if (Event != kDeviceNodesChanged && !portCameOrWent) return false;
+    Update();
+    return true;
 }
 
 void TscBaseIO::log(int level, const std::string& text) {
-    if (m_log) m_log->AddLog(level, m_logPrefix + text);
+    if (!m_log) return;
+    if (text.empty()) {
+        m_log->AddSysInfo();
+    } else {
+        m_log->AddLog(level, m_logPrefix + text);
+    }
+}
+
+void TscBaseIO::logFmt(int level, const std::string& format, const std::vector<TscLogArg>& args) {
+    if (m_log) m_log->AddLogFmt(level, m_logPrefix + format, args);
 }
 
 void TscBaseIO::present(const std::string& message) {

@@ -2,7 +2,7 @@
 
 // TscBaseIO: the generic device I/O component at the root of the serial component family. It
 // holds the device handle, the receive buffer and dispatch, the subscriber list, the device list,
-// the optional log and processing attachments, and the fatal-error policy.
+// the optional log, processing and terminal attachments, and the fatal-error policy.
 //
 // Events are public std::function members, named as the component publishes them; assign them
 // on the main thread while the port is closed (or from inside an event handler). Each handler
@@ -98,6 +98,25 @@ class TscBaseIO {
     TscCustomDataProcessor* DataProcessor() const { return m_dataProcessor; }
     void setDataProcessor(TscCustomDataProcessor* processor) { m_dataProcessor = processor; }
 
+    // An edit control used as a terminal. With TerminalUsage tuSend or tuBoth a character typed
+    // into it is sent with SendChar and shown only when TerminalEcho is on; with tuReceive or
+    // tuBoth received bytes are written into it (unless a processing stage handled them).
+    // Attaching one detaches the one before; the component detaches its terminal when destroyed.
+    TscTerminal* Terminal() const { return m_terminal; }
+    void setTerminal(TscTerminal* terminal);
+    TTerminalUsage TerminalUsage() const { return m_terminalUsage; }
+    void setTerminalUsage(TTerminalUsage usage) { m_terminalUsage = usage; }
+    bool TerminalEcho() const { return m_terminalEcho; }
+    void setTerminalEcho(bool echo) { m_terminalEcho = echo; }
+    // A character typed into the terminal: sends it when the usage says so. True when the
+    // control should show it (typing as usual, or the echo), false when it is to be dropped.
+    bool TerminalKeyTyped(std::uint8_t ch);
+
+    // Opens the port on a descriptor opened elsewhere (the component then owns it): closes an
+    // open port, and opens again taking that descriptor instead of opening by name. 0 and the
+    // invalid handle are ignored. A failure raises as an open does.
+    void SetExtHandle(int aHandle);
+
     // While the owner applies its stored settings, Active is only stored; Loaded() applies it.
     void BeginLoading() { m_loading = true; }
     void Loaded();
@@ -149,11 +168,16 @@ class TscBaseIO {
     virtual void ClearDeviceOutput() = 0;
     virtual void ClearDeviceBuffers() = 0;
     virtual void GetDeviceList(TscDeviceList* L);
+    // What the program's device monitor saw (kDeviceNodesChanged, kDeviceArrived,
+    // kDeviceRemoved, with the device type): reloads the device list (Update, which tells the
+    // subscribers code 3) for a change of nodes, and for an arrival or removal of a port (device
+    // type kDeviceTypePort). True when the list was reloaded.
     virtual bool WMDeviceChange(std::uint32_t Event, std::uint32_t DeviceType);
 
   protected:
-    // A trace line to the log sink, when one is attached.
+    // A trace line / a formatted line to the log sink, when one is attached.
     void log(int level, const std::string& text);
+    void logFmt(int level, const std::string& format, const std::vector<TscLogArg>& args);
     // Shows a message through the presenter.
     void present(const std::string& message);
     // UseMainThread was written (the threads of an open port follow it).
@@ -194,6 +218,10 @@ class TscBaseIO {
     std::vector<std::pair<std::string, std::unique_ptr<TscDevice>>> m_devices;
     TscCustomLogFile* m_log = nullptr;
     TscCustomDataProcessor* m_dataProcessor = nullptr;
+    TscTerminal* m_terminal = nullptr;
+    TTerminalUsage m_terminalUsage = tuNone;
+    bool m_terminalEcho = false;
+    bool m_terminalWriting = false;  // received bytes are being written: typing is not sent
 };
 
 }  // namespace serial

@@ -98,6 +98,15 @@ void TscCustomComm::setLineControl(std::shared_ptr<LineControl> lines) {
     m_lineControl = std::move(lines);
 }
 
+void TscCustomComm::setLineRecord(const DCB& dcb, bool recompose) {
+    m_config.dcb = dcb;
+    if (recompose) {
+        composeDcb();
+    } else if (IsOpen()) {
+        writeDcbToPort(false);
+    }
+}
+
 void TscCustomComm::composeDcb() {
     ComposeDcb(m_config.dcb, m_protocol, m_rs485Mode);
     if (IsOpen()) writeDcbToPort(false);
@@ -234,21 +243,19 @@ void TscCustomComm::writeBytes(const std::uint8_t* data, std::size_t size) {
 
 void TscCustomComm::SendString(const std::string& S) {
     if (!IsOpen() || S.empty()) return;
-    log(2, "Try to send string " + S + " ...");
+    logFmt(2, "Try to send string %s ...", {S});
     writeBytes(reinterpret_cast<const std::uint8_t*>(S.data()), S.size());
 }
 
 void TscCustomComm::SendChar(std::uint8_t Ch) {
     if (!IsOpen()) return;
-    char text[32];
-    std::snprintf(text, sizeof text, "Try to send char %2Xh ...", Ch);
-    log(2, text);
+    logFmt(2, "Try to send char %2Xh ...", {std::uint64_t{Ch}});
     writeBytes(&Ch, 1);
 }
 
 void TscCustomComm::SendData(const std::uint8_t* Buff, std::uint32_t N) {
     if (!IsOpen() || N == 0) return;
-    log(2, "Try to send the data with " + std::to_string(N) + " length ...");
+    logFmt(2, "Try to send the data with %d length ...", {std::int64_t{N}});
     const std::uint32_t before = m_totalSent.load();
     writeBytes(Buff, N);
     if (m_totalSent.load() != before) log(2, "... the data transmittion is OK!");
@@ -298,7 +305,7 @@ void TscCustomComm::DoOpen() {
 
     m_receiveBuffer = std::make_shared<std::vector<std::uint8_t>>(
         std::max<std::size_t>(m_bufferInSize, kMinReceiveBuffer), std::uint8_t{0});
-    log(0, "The port " + DeviceName() + " is opened succesfully");
+    logFmt(0, "The port %s is opened succesfully", {DeviceName()});
     ApplySettings();
     writeEventMask();
     try {
@@ -405,12 +412,8 @@ TscCustomComm::StatusQuery TscCustomComm::queryErrorAndStatus() {
 void TscCustomComm::DoCommError(std::uint32_t CommCode, std::uint32_t SysError,
                                 TComStateFlags State) {
     if (softwareRs485()) switchLine(kLineRts, false);
-    if (m_log) {
-        char text[96];
-        std::snprintf(text, sizeof text, "Communication Error %d:%d %X", static_cast<int>(CommCode),
-                      static_cast<int>(SysError), static_cast<unsigned>(State.bits()));
-        log(1, text);
-    }
+    logFmt(1, "Communication Error %d:%d %X",
+           {std::int64_t{CommCode}, std::int64_t{SysError}, std::uint64_t{State.bits()}});
     bool flash = false;
     if (OnCommError) OnCommError(*this, CommCode, SysError, State, flash);
     if (flash) ClearDeviceBuffers();
@@ -445,8 +448,9 @@ EventOutcome TscCustomComm::ProcessCommEvent(std::uint32_t events) {
         TTraceStates trace = TraceStatesFromEvents(events);
 
         if ((events & kEvRxChar) && m_stat.cbInQue > 0) {
-            if (!m_traceStates.contains(tsRxChar) && !HasReceiver()) {
-                // Nobody reads: the bytes stay in the input queue, counted at every event.
+            if ((!m_traceStates.contains(tsRxChar) && !HasReceiver()) || m_holdReceived) {
+                // Nobody reads (or the owner reads them itself): the bytes stay in the input
+                // queue, counted at every event.
                 m_totalReceived += m_stat.cbInQue;
                 outcome = {EventOutcome::Left::Unread, m_stat.cbInQue};
             } else {

@@ -12,10 +12,13 @@
 
 #include <memory>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "serial/CommThreads.h"
 #include "serial/Dcb.h"
 #include "serial/LineControl.h"
+#include "serial/PortConfigDialog.h"
 #include "serial/TscBaseIO.h"
 
 namespace serial {
@@ -61,9 +64,9 @@ class TscCustomComm : public TscBaseIO {
     std::uint16_t BufferOutSize() const { return m_bufferOutSize; }
     void setBufferOutSize(std::uint16_t value) { m_bufferOutSize = value; }
 
-    // Read-interval time-out (kept for the configuration store; reads here only ever take bytes
-    // that are waiting) and total write time-out: a send not accepted within TimeoutWrite ms
-    // (0: no limit) fails with ETIMEDOUT.
+    // Read-interval time-out (ends a Read when that many ms pass between two bytes; 0: none)
+    // and total write time-out: a send not accepted within TimeoutWrite ms (0: no limit) fails
+    // with ETIMEDOUT.
     std::uint32_t TimeoutRead() const { return m_timeouts.ReadIntervalTimeout; }
     void setTimeoutRead(std::uint32_t ms) { m_timeouts.ReadIntervalTimeout = ms; }
     std::uint32_t TimeoutWrite() const { return m_timeouts.WriteTotalTimeoutConstant; }
@@ -106,12 +109,58 @@ class TscCustomComm : public TscBaseIO {
     // The port name used in messages.
     virtual std::string DeviceName() const { return "Unknown"; }
 
+    // ---- for programs that read and wait themselves instead of using OnAfterReceive ----------
+    // Main thread. Do not read while the event processing reads too (a receiver attached, or
+    // tsRxChar traced): each byte goes to one of them.
+
+    // Reads Len bytes, waiting until they have come; returns the count read, which is less when
+    // the port hangs up or, with TimeoutRead not 0, when that many ms pass between two bytes.
+    // Without TimeoutRead a read of more bytes than ever come waits until the port hangs up.
+    std::uint32_t Read(std::uint8_t* Buffer, std::uint32_t Len);
+    // The bytes waiting (Buffer is resized to them), at most Max of them, or all as a byte
+    // string. None of these waits.
+    std::uint32_t ReadAll(std::vector<std::uint8_t>& Buffer);
+    std::uint32_t ReadMax(std::uint8_t* Buffer, std::uint32_t Max);
+    std::string ReadString();
+    // Waits until Count bytes are waiting; false at once when closed, after more than Ms ms, or
+    // when the port closes. tsRxChar is left out of the trace states meanwhile, and received
+    // bytes stay waiting for the caller (no receiver gets them). Between looks the main thread
+    // runs what is waiting for it (MainThreadDispatcher::processPending).
+    bool WaitForBytes(std::uint32_t Count, std::uint32_t Ms);
+    // Waits in the same way until the modem signal with ordinal Signal (TModemSignal) is on;
+    // ordinals above msRLSD are never on.
+    bool WaitForSignal(unsigned Signal, std::uint32_t Ms);
+
+    // ---- further line operations (nothing when closed) ----------------------------------------
+    // Sends one byte at once, without a trace line. POSIX ports keep no queue to put it ahead of:
+    // it follows what is already in the output queue.
+    void SendAheadChar(std::uint8_t Ch);
+    // Waits until everything in the output queue has left the port.
+    void FlushOutputBuffer();
+    // As if XON (true: output resumes) or XOFF (false: output stops) had been received.
+    void SetStateX(bool State);
+    // Starts (true) or ends (false) a break on the line.
+    void SetStateBreak(bool State);
+    // What the port can do and its queue sizes; refreshed when open.
+    const COMMPROP& CommProp();
+
+    // The port's configuration dialog: re-reads the line settings from the open port (and with
+    // them StreamProtocol and RS485Mode), shows the dialog set by setConfigDialog and, on OK,
+    // takes the settings chosen (applied at once when open). False on Cancel or without a dialog.
+    bool ConfigDialog();
+    void setConfigDialog(TPortConfigDialog dialog) { m_configDialog = std::move(dialog); }
+
   protected:
     void DoOpen() override;
     void DoClose() override;
     void StartThreads() override;
     void StopThreads() override;
     void useMainThreadChanged() override;
+
+    // Makes dcb the line record (with its flow-control part recomposed from StreamProtocol and
+    // RS485Mode when asked) and writes it to the open port.
+    void setLineRecord(const DCB& dcb, bool recompose);
+    void setCommTimeouts(const COMMTIMEOUTS& timeouts) { m_timeouts = timeouts; }
 
     // Clears the error state, takes the queue sizes and time-outs, sets raw mode and the DCB.
     virtual void ApplySettings();
@@ -142,7 +191,16 @@ class TscCustomComm : public TscBaseIO {
     void writeBytes(const std::uint8_t* data, std::size_t size);
     void purge(std::uint32_t flags);
     void refreshMonitors(TTraceStates trace);
+    // The main thread's pending work while one of its waits loops (see WaitForBytes).
+    void letMainThreadRun();
+    void rederiveFlowChoices();
 
+  protected:
+    // While set, the event processing leaves received bytes in the input queue for the owner's
+    // direct reads (WaitForBytes, the identification exchange), whoever else is attached.
+    std::atomic<bool> m_holdReceived{false};
+
+  private:
     COMMCONFIG m_config;
     COMMTIMEOUTS m_timeouts;
     TStreamProtocol m_protocol = spHardware;
@@ -157,6 +215,10 @@ class TscCustomComm : public TscBaseIO {
     std::shared_ptr<LineControl> m_lineControl;  // as set
     std::shared_ptr<LineControl> m_lines;        // the open port's
     std::optional<LineCounters> m_countersBaseline;
+
+    COMMPROP m_commProp;
+    TPortConfigDialog m_configDialog;
+    std::thread::id m_ownerThread = std::this_thread::get_id();
 
     std::shared_ptr<CommLink> m_link;
     std::unique_ptr<TCommThread> m_commThread;

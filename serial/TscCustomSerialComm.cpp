@@ -54,22 +54,24 @@ void TscCustomSerialComm::Update() {
     DoNotify(kNotifyChanged);
 }
 
-void TscCustomSerialComm::SaveConfig(const std::string& Root, const std::string& Key,
-                                     const std::string& Name) {
-    (void)Root;
-    (void)Key;
-    (void)Name;
+void TscCustomSerialComm::setDeviceSource(std::shared_ptr<UdevSource> source) {
+    m_deviceSource = std::move(source);
+    m_deviceSourceSet = true;
 }
 
-void TscCustomSerialComm::LoadConfig(const std::string& Root, const std::string& Key,
-                                     const std::string& Name) {
-    (void)Root;
-    (void)Key;
-    (void)Name;
-}
-
-void TscCustomSerialComm::GetPNPDeviceString(std::string& S) {
-    S.clear();
+void TscCustomSerialComm::DeviceListLoad() {
+    const std::vector<PortValue> values = QuickPortValues(*m_resolver);
+    std::vector<TscDevice> full;
+    if (m_enumPorts != epQuickAll) {
+        // The device manager is asked for on first use only.
+        if (!m_deviceSourceSet) setDeviceSource(systemUdevSource());
+        if (m_deviceSource) {
+            full = BuildFullList(m_deviceSource->ttys(), values, m_enumPorts == epFullPresent,
+                                 m_resolver->roots().dev);
+        }
+    }
+    for (TscDevice& entry : LoadDeviceEntries(BuildQuickList(values), std::move(full), m_enumPorts))
+        InsertDevice(std::make_unique<TscDevice>(std::move(entry)));
 }
 
 int TscCustomSerialComm::OpenDeviceHandle() {

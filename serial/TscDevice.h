@@ -26,7 +26,8 @@ struct TscDevice {
     std::string BusRelations;  // identifiers of the devices on its bus, joined with ";"
     std::string PortName;      // the name the port is opened by
     std::string SerialNumber;  // not filled by the serial component
-    std::string GuidClass;     // the device's setup class
+    std::string GuidClass;     // the device's class: on Linux the bus of its hardware
+    std::uint16_t UsbVendorId = 0, UsbProductId = 0;  // of a device on USB; 0 otherwise
 };
 
 }  // namespace serial

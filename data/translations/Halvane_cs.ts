@@ -47,6 +47,13 @@
     </message>
 </context>
 <context>
+    <name>driver::PortListInfo</name>
+    <message>
+        <source>no device</source>
+        <translation>žádné zařízení</translation>
+    </message>
+</context>
+<context>
     <name>driver::PortProblem</name>
     <message>
         <source>Your user account may not use this device. Add it to the group &quot;dialout&quot; (sudo usermod -aG dialout $USER), then log out and log in again.</source>
@@ -497,6 +504,19 @@ Opravdu chcete tento port použít?</translation>
 It disallows to other programs to communicate with HART devices!</source>
         <translation>Opravdu chcete ukončit Halvane?<byte value="xd"/>
 Ostatní programy pak nebudou moci komunikovat s přístroji HART!</translation>
+    </message>
+    <message>
+        <source>gone</source>
+        <extracomment>The port status when the port&apos;s device went away.</extracomment>
+        <translation>odpojen</translation>
+    </message>
+    <message>
+        <source>The device of %1 (%2) went away. Halvane opens it again by itself when it comes back; until then every command answers &quot;Communication Error!&quot;.</source>
+        <translation>Zařízení portu %1 (%2) zmizelo. Halvane je po návratu samo znovu otevře; do té doby každý příkaz odpoví „Communication Error!“.</translation>
+    </message>
+    <message>
+        <source>Halvane: %1 gone</source>
+        <translation>Halvane: %1 odpojen</translation>
     </message>
 </context>
 </TS>

@@ -47,6 +47,13 @@
     </message>
 </context>
 <context>
+    <name>driver::PortListInfo</name>
+    <message>
+        <source>no device</source>
+        <translation>kein Gerät</translation>
+    </message>
+</context>
+<context>
     <name>driver::PortProblem</name>
     <message>
         <source>Your user account may not use this device. Add it to the group &quot;dialout&quot; (sudo usermod -aG dialout $USER), then log out and log in again.</source>
@@ -497,6 +504,19 @@ Möchten Sie diesen Port wirklich verwenden?</translation>
 It disallows to other programs to communicate with HART devices!</source>
         <translation>Möchten Sie Halvane wirklich beenden?<byte value="xd"/>
 Andere Programme können dann nicht mehr mit HART-Geräten kommunizieren!</translation>
+    </message>
+    <message>
+        <source>gone</source>
+        <extracomment>The port status when the port&apos;s device went away.</extracomment>
+        <translation>getrennt</translation>
+    </message>
+    <message>
+        <source>The device of %1 (%2) went away. Halvane opens it again by itself when it comes back; until then every command answers &quot;Communication Error!&quot;.</source>
+        <translation>Das Gerät von %1 (%2) ist verschwunden. Halvane öffnet es von selbst wieder, sobald es zurückkommt; bis dahin endet jeder Befehl mit „Communication Error!“.</translation>
+    </message>
+    <message>
+        <source>Halvane: %1 gone</source>
+        <translation>Halvane: %1 getrennt</translation>
     </message>
 </context>
 </TS>

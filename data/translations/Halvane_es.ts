@@ -47,6 +47,13 @@
     </message>
 </context>
 <context>
+    <name>driver::PortListInfo</name>
+    <message>
+        <source>no device</source>
+        <translation>ningún dispositivo</translation>
+    </message>
+</context>
+<context>
     <name>driver::PortProblem</name>
     <message>
         <source>Your user account may not use this device. Add it to the group &quot;dialout&quot; (sudo usermod -aG dialout $USER), then log out and log in again.</source>
@@ -497,6 +504,19 @@ Do you really want to use this port?</source>
 It disallows to other programs to communicate with HART devices!</source>
         <translation>¿Realmente desea salir de Halvane?<byte value="xd"/>
 ¡Los demás programas ya no podrán comunicarse con los dispositivos HART!</translation>
+    </message>
+    <message>
+        <source>gone</source>
+        <extracomment>The port status when the port&apos;s device went away.</extracomment>
+        <translation>ausente</translation>
+    </message>
+    <message>
+        <source>The device of %1 (%2) went away. Halvane opens it again by itself when it comes back; until then every command answers &quot;Communication Error!&quot;.</source>
+        <translation>El dispositivo de %1 (%2) ha desaparecido. Halvane lo volverá a abrir por sí mismo cuando reaparezca; hasta entonces, todos los comandos responden «Communication Error!».</translation>
+    </message>
+    <message>
+        <source>Halvane: %1 gone</source>
+        <translation>Halvane: %1 desconectado</translation>
     </message>
 </context>
 </TS>

@@ -47,6 +47,13 @@
     </message>
 </context>
 <context>
+    <name>driver::PortListInfo</name>
+    <message>
+        <source>no device</source>
+        <translation>aucun périphérique</translation>
+    </message>
+</context>
+<context>
     <name>driver::PortProblem</name>
     <message>
         <source>Your user account may not use this device. Add it to the group &quot;dialout&quot; (sudo usermod -aG dialout $USER), then log out and log in again.</source>
@@ -497,6 +504,19 @@ Voulez-vous vraiment utiliser ce port ?</translation>
 It disallows to other programs to communicate with HART devices!</source>
         <translation>Voulez-vous vraiment quitter Halvane ?<byte value="xd"/>
 Les autres programmes ne pourront plus communiquer avec les appareils HART !</translation>
+    </message>
+    <message>
+        <source>gone</source>
+        <extracomment>The port status when the port&apos;s device went away.</extracomment>
+        <translation>déconnecté</translation>
+    </message>
+    <message>
+        <source>The device of %1 (%2) went away. Halvane opens it again by itself when it comes back; until then every command answers &quot;Communication Error!&quot;.</source>
+        <translation>Le périphérique de %1 (%2) a disparu. Halvane le rouvrira de lui-même à son retour ; d&apos;ici là, chaque commande répond « Communication Error! ».</translation>
+    </message>
+    <message>
+        <source>Halvane: %1 gone</source>
+        <translation>Halvane : %1 déconnecté</translation>
     </message>
 </context>
 </TS>

@@ -47,6 +47,13 @@
     </message>
 </context>
 <context>
+    <name>driver::PortListInfo</name>
+    <message>
+        <source>no device</source>
+        <translation>brak urządzenia</translation>
+    </message>
+</context>
+<context>
     <name>driver::PortProblem</name>
     <message>
         <source>Your user account may not use this device. Add it to the group &quot;dialout&quot; (sudo usermod -aG dialout $USER), then log out and log in again.</source>
@@ -497,6 +504,19 @@ Czy na pewno chcesz użyć tego portu?</translation>
 It disallows to other programs to communicate with HART devices!</source>
         <translation>Czy na pewno chcesz zamknąć Halvane?<byte value="xd"/>
 Inne programy nie będą mogły komunikować się z urządzeniami HART!</translation>
+    </message>
+    <message>
+        <source>gone</source>
+        <extracomment>The port status when the port&apos;s device went away.</extracomment>
+        <translation>odłączony</translation>
+    </message>
+    <message>
+        <source>The device of %1 (%2) went away. Halvane opens it again by itself when it comes back; until then every command answers &quot;Communication Error!&quot;.</source>
+        <translation>Urządzenie portu %1 (%2) zniknęło. Halvane otworzy je ponownie samo, gdy wróci; do tego czasu każde polecenie kończy się odpowiedzią „Communication Error!”.</translation>
+    </message>
+    <message>
+        <source>Halvane: %1 gone</source>
+        <translation>Halvane: %1 odłączony</translation>
     </message>
 </context>
 </TS>

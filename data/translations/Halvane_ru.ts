@@ -47,6 +47,13 @@
     </message>
 </context>
 <context>
+    <name>driver::PortListInfo</name>
+    <message>
+        <source>no device</source>
+        <translation>нет устройства</translation>
+    </message>
+</context>
+<context>
     <name>driver::PortProblem</name>
     <message>
         <source>Your user account may not use this device. Add it to the group &quot;dialout&quot; (sudo usermod -aG dialout $USER), then log out and log in again.</source>
@@ -497,6 +504,19 @@ Do you really want to use this port?</source>
 It disallows to other programs to communicate with HART devices!</source>
         <translation>Вы действительно хотите закрыть Halvane?<byte value="xd"/>
 Другие программы не смогут обмениваться данными с HART-устройствами!</translation>
+    </message>
+    <message>
+        <source>gone</source>
+        <extracomment>The port status when the port&apos;s device went away.</extracomment>
+        <translation>пропал</translation>
+    </message>
+    <message>
+        <source>The device of %1 (%2) went away. Halvane opens it again by itself when it comes back; until then every command answers &quot;Communication Error!&quot;.</source>
+        <translation>Устройство порта %1 (%2) пропало. Halvane снова откроет его, когда оно появится; до тех пор на каждую команду приходит ответ «Communication Error!».</translation>
+    </message>
+    <message>
+        <source>Halvane: %1 gone</source>
+        <translation>Halvane: %1 отключён</translation>
     </message>
 </context>
 </TS>

@@ -47,6 +47,13 @@
     </message>
 </context>
 <context>
+    <name>driver::PortListInfo</name>
+    <message>
+        <source>no device</source>
+        <translation>žiadne zariadenie</translation>
+    </message>
+</context>
+<context>
     <name>driver::PortProblem</name>
     <message>
         <source>Your user account may not use this device. Add it to the group &quot;dialout&quot; (sudo usermod -aG dialout $USER), then log out and log in again.</source>
@@ -497,6 +504,19 @@ Naozaj chcete tento port použiť?</translation>
 It disallows to other programs to communicate with HART devices!</source>
         <translation>Naozaj chcete ukončiť Halvane?<byte value="xd"/>
 Ostatné programy potom nebudú môcť komunikovať s prístrojmi HART!</translation>
+    </message>
+    <message>
+        <source>gone</source>
+        <extracomment>The port status when the port&apos;s device went away.</extracomment>
+        <translation>odpojený</translation>
+    </message>
+    <message>
+        <source>The device of %1 (%2) went away. Halvane opens it again by itself when it comes back; until then every command answers &quot;Communication Error!&quot;.</source>
+        <translation>Zariadenie portu %1 (%2) zmizlo. Halvane ho po návrate samo znova otvorí; dovtedy každý príkaz odpovie „Communication Error!“.</translation>
+    </message>
+    <message>
+        <source>Halvane: %1 gone</source>
+        <translation>Halvane: %1 odpojený</translation>
     </message>
 </context>
 </TS>

@@ -41,6 +41,9 @@ class DriverPort {
     // thread from its event loop.
     std::function<void(std::span<const std::uint8_t>)> onReceived;
     std::function<void()> onLineError;
+    // The port closed by itself: its device went away (a USB adapter unplugged, the far side of
+    // a pseudo-terminal closed). On the main thread; not called for close() or open().
+    std::function<void()> onGone;
 };
 
 }  // namespace driver

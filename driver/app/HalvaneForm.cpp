@@ -22,6 +22,7 @@
 #include "driver/app/DriverSettings.h"
 #include "driver/app/LinkTrace.h"
 #include "driver/app/ModemDetection.h"
+#include "driver/app/PortPinning.h"
 #include "driver/app/PortProblem.h"
 #include "driver/app/QtUserDialogs.h"
 #include "driver/app/ReplyLineDelegate.h"
@@ -30,6 +31,7 @@
 #include "hart/CommandCatalogue.h"
 #include "localisation/CodePages.h"
 #include "platform/channel/ConversationServer.h"
+#include "serial/PortNames.h"
 
 namespace driver {
 
@@ -83,6 +85,7 @@ THalvaneForm::THalvaneForm(FormContext context, QWidget* parent)
     setWindowIcon(driverIcon());
     createControls();
     createTrayIcon();
+    watchPort();
     retranslateUi();
 
     Timer2.setInterval(kRepeatInterval);
@@ -117,6 +120,7 @@ void THalvaneForm::createControls() {
         UsedPort->addItem(QStringLiteral("COM%1").arg(n));
     UsedPort->setGeometry(12, 116, 177, 24);
     connect(UsedPort, &QComboBox::activated, this, &THalvaneForm::UsedPortChange);
+    m_portList = new PortListInfo(UsedPort, m_context.settings.path());
 
     Label12 = label(this, 12, 150, 80, 18);
     Label4 = label(this, 100, 150, 24, 18, QStringLiteral("Tx"));
@@ -127,6 +131,9 @@ void THalvaneForm::createControls() {
         indicator->setFont(bold);
         indicator->hide();
     }
+    portGoneLabel = label(this, 100, 150, 89, 18);
+    portGoneLabel->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+    portGoneLabel->hide();
 
     noTrayNote = label(this, 12, 174, 177, 60);
     noTrayNote->setWordWrap(true);
@@ -180,6 +187,8 @@ void THalvaneForm::retranslateUi() {
     cMasterType->setItemText(1, tr("Secondary Master"));
     UsedPort->setItemText(0, tr("none", "no port"));
     Label12->setText(tr("Port Status:"));
+    //: The port status when the port's device went away.
+    portGoneLabel->setText(tr("gone"));
     panelToggle->setToolTip(tr("Manual commands"));
     //: The repeat box: "send repeatedly" (the built-in caption is Czech).
     CheckBox1->setText(tr("Odesilat dokola"));
@@ -207,6 +216,8 @@ void THalvaneForm::fitTexts() {
     Label12->resize(statusWidth, Label12->height());
     Label4->move(Label12->x() + statusWidth + 8, Label12->y());
     Label8->move(Label4->x() + 30, Label12->y());
+    portGoneLabel->setGeometry(Label4->x(), Label12->y(),
+                               cMasterType->geometry().right() - Label4->x(), Label12->height());
 }
 
 void THalvaneForm::changeEvent(QEvent* event) {
@@ -317,6 +328,7 @@ void THalvaneForm::scanPorts() {
             m_engine->mType = mRQ20;
             selectPort(n);
             writeComPort(m_context.settings, n);
+            pinPort(n);
             chosen = n;
         }
         if (m_context.pump.terminating()) return;
@@ -330,7 +342,10 @@ void THalvaneForm::scanPorts() {
 bool THalvaneForm::openPort(int number, std::string* problem) {
     try {
         m_context.port.open(number);
-        return m_context.port.isOpen();
+        if (!m_context.port.isOpen()) return false;
+        m_portWatch->opened(number);
+        showPortGone(false);
+        return true;
     } catch (const std::exception& e) {
         if (problem) {
             *problem = portProblemText(
@@ -343,6 +358,8 @@ bool THalvaneForm::openPort(int number, std::string* problem) {
 }
 
 void THalvaneForm::closePortQuietly() {
+    m_portWatch->closed();
+    showPortGone(false);
     try {
         m_context.port.close();
     } catch (...) {
@@ -382,6 +399,7 @@ void THalvaneForm::UsedPortChange() {
         m_engine->mType = mRQ20;
         writeModemDetection(m_context.settings, true);
         writeComPort(m_context.settings, number);
+        pinPort(number);
     } else if (m_context.pump.terminating()) {
         return;
     } else if (m_context.dialogs.askYesNo(boxText(
@@ -390,6 +408,7 @@ void THalvaneForm::UsedPortChange() {
         m_engine->mType = mRQ20;
         writeModemDetection(m_context.settings, false);
         writeComPort(m_context.settings, number);
+        pinPort(number);
     } else {
         selectPort(0);
         closePortQuietly();
@@ -526,7 +545,8 @@ bool THalvaneForm::eventFilter(QObject* watched, QEvent* event) {
 // ---- The engine's port and view -----------------------------------------------------------
 
 bool THalvaneForm::portSelected() const {
-    return UsedPort->currentIndex() > 0;
+    // A port whose device went away cannot send: its transactions fail at once.
+    return UsedPort->currentIndex() > 0 && !m_portWatch->gone();
 }
 
 void THalvaneForm::SendString(std::span<const std::uint8_t> bytes) {
@@ -610,13 +630,57 @@ void THalvaneForm::changePort(int number) {
     if (DetectModem()) {
         selectPort(number);
         m_engine->mType = mRQ20;
+        pinPort(number);
     }
 }
 
 std::string THalvaneForm::portText() const {
-    // Clients compare it, so it stays "none" in every language.
+    // Clients compare it, so it stays "none" or "COMn" in every language.
     const int number = UsedPort->currentIndex();
-    return number > 0 ? "COM" + std::to_string(number) : "none";
+    const std::string port = number > 0 ? "COM" + std::to_string(number) : "none";
+    return m_portWatch->gone() ? port + " (port gone)" : port;
+}
+
+// ---- The port's device going and coming -----------------------------------------------------
+
+void THalvaneForm::watchPort() {
+    const std::filesystem::path settingsFile = m_context.settings.path();
+    m_portWatch = new PortWatch(
+        m_context.port,
+        [settingsFile](int number) {
+            return serial::PortNameResolver(settingsFile).resolve("COM" + std::to_string(number));
+        },
+        this);
+    connect(m_portWatch, &PortWatch::portGone, this, [this] { showPortGone(true); });
+    connect(m_portWatch, &PortWatch::portBack, this, [this] {
+        // As at start-up: the modem powered, not keyed.
+        m_context.port.SetStateDTR(true);
+        m_context.port.SetStateRTS(false);
+        showPortGone(false);
+    });
+    connect(m_portList, &PortListInfo::devicesChanged, m_portWatch, &PortWatch::devicesChanged);
+}
+
+void THalvaneForm::showPortGone(bool gone) {
+    const QString port = UsedPort->currentText();
+    portGoneLabel->setVisible(gone);
+    portGoneLabel->setToolTip(
+        gone ? tr("The device of %1 (%2) went away. Halvane opens it again by itself when it "
+                  "comes back; until then every command answers \"Communication Error!\".")
+                   .arg(port, QString::fromStdString(m_portWatch->device()))
+             : QString());
+    if (gone) {
+        Label4->hide();
+        Label8->hide();
+    }
+    if (TrayIcon1) {
+        TrayIcon1->setToolTip(gone ? tr("Halvane: %1 gone").arg(port) : QStringLiteral("Halvane"));
+    }
+}
+
+void THalvaneForm::pinPort(int number) {
+    PinToStableLink(m_context.settings, number, m_context.port.devicePath());
+    m_portList->refresh();  // the pin may change what the name leads to
 }
 
 void THalvaneForm::setCommandText(const std::string& text) {

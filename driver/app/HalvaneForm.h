@@ -18,6 +18,8 @@
 #include <vector>
 
 #include "driver/app/DriverPort.h"
+#include "driver/app/PortListInfo.h"
+#include "driver/app/PortWatch.h"
 #include "driver/app/QtEngineTimer.h"
 #include "driver/app/QtMessagePump.h"
 #include "driver/app/UserDialogs.h"
@@ -108,6 +110,9 @@ class THalvaneForm final : public QWidget, public LinkPort, public LinkView, pub
     EngineTimer& timerBusyMessage() { return m_timerBusyMessage; }
     // True once FormClose has run (the driver ends).
     bool closed() const { return m_closed; }
+    // What each port of the list is, and the following of a port whose device goes and comes.
+    PortListInfo& portListInfo() { return *m_portList; }
+    PortWatch& portWatch() { return *m_portWatch; }
 
     // Closing from the title bar, with Escape or from the tray only hides the window while this
     // holds; a session end and "Close Halvane" answered Yes clear it.
@@ -122,6 +127,7 @@ class THalvaneForm final : public QWidget, public LinkPort, public LinkView, pub
     QLabel* Label12 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Label8 = nullptr;
+    QLabel* portGoneLabel = nullptr;  // in place of Tx and Rx while the port's device is away
     QLabel* Label10 = nullptr;
     QCheckBox* CheckBox1 = nullptr;
     QPushButton* Button1 = nullptr;
@@ -166,6 +172,10 @@ class THalvaneForm final : public QWidget, public LinkPort, public LinkView, pub
 
   private:
     void createControls();
+    void watchPort();
+    void showPortGone(bool gone);
+    // The user, a client or the scan settled on port n: pin it to its device's stable path.
+    void pinPort(int number);
     void createTrayIcon();
     // The texts of the window, its lists and its menu in the user-interface language.
     void retranslateUi();
@@ -189,6 +199,8 @@ class THalvaneForm final : public QWidget, public LinkPort, public LinkView, pub
     QtEngineTimer m_timerBusyMessage;
     std::unique_ptr<LinkEngine> m_engine;
     std::unique_ptr<CommandInterface> m_commands;
+    PortListInfo* m_portList = nullptr;
+    PortWatch* m_portWatch = nullptr;
     bool m_trayAvailable = true;
     bool m_closed = false;
     bool m_centred = false;

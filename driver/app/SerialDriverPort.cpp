@@ -1,5 +1,7 @@
 #include "driver/app/SerialDriverPort.h"
 
+#include <utility>
+
 #include "serial/PortNames.h"
 #include "serial/qt/QtMainThreadDispatcher.h"
 
@@ -25,6 +27,9 @@ SerialDriverPort::SerialDriverPort(const std::filesystem::path& settingsFile,
                                 serial::TComStateFlags, bool&) {
         if (onLineError) onLineError();
     };
+    m_comm.OnClose = [this](serial::TscBaseIO&) {
+        if (!m_closing && onGone) onGone();
+    };
 }
 
 SerialDriverPort::~SerialDriverPort() {
@@ -32,6 +37,7 @@ SerialDriverPort::~SerialDriverPort() {
     // while the component shuts down.
     m_comm.OnAfterReceive = nullptr;
     m_comm.OnCommError = nullptr;
+    m_comm.OnClose = nullptr;
     try {
         m_comm.setActive(false);
     } catch (...) {
@@ -39,13 +45,32 @@ SerialDriverPort::~SerialDriverPort() {
     }
 }
 
+namespace {
+
+// Marks the closes that follow as the port's own for as long as it lives.
+class OwnClose {
+  public:
+    explicit OwnClose(bool& flag) : m_flag(flag), m_was(std::exchange(flag, true)) {}
+    ~OwnClose() { m_flag = m_was; }
+    OwnClose(const OwnClose&) = delete;
+    OwnClose& operator=(const OwnClose&) = delete;
+
+  private:
+    bool& m_flag;
+    bool m_was;
+};
+
+}  // namespace
+
 void SerialDriverPort::open(int number) {
+    OwnClose own(m_closing);
     m_comm.setActive(false);
     m_comm.setComPortNo(static_cast<std::uint16_t>(number));
     m_comm.setActive(true);
 }
 
 void SerialDriverPort::close() {
+    OwnClose own(m_closing);
     m_comm.setActive(false);
 }
 

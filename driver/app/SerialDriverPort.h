@@ -39,6 +39,7 @@ class SerialDriverPort final : public DriverPort {
 
   private:
     serial::TscComm m_comm;
+    bool m_closing = false;  // the close is this object's own, not the device going away
 };
 
 }  // namespace driver

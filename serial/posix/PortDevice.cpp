@@ -18,6 +18,7 @@ namespace serial::posix {
 
 // Linux only: rates without a termios constant (termios2 with BOTHER), in CustomBaudLinux.cpp.
 bool SetCustomBaud(int fd, std::uint32_t baud);
+std::optional<std::uint32_t> GetCustomBaud(int fd);
 
 namespace {
 
@@ -72,6 +73,30 @@ bool ApplyLineSettings(int fd, const DCB& dcb, bool makeRaw) {
     return lineOk;
 }
 
+bool ReadLineSettings(int fd, DCB& dcb) {
+    termios t{};
+    if (::tcgetattr(fd, &t) != 0) return false;
+    ReadDcbFromTermios(t, dcb);
+    if (const auto rate = StandardRate(::cfgetospeed(&t))) {
+        dcb.BaudRate = *rate;
+    } else if (const auto custom = GetCustomBaud(fd)) {
+        dcb.BaudRate = *custom;
+    }
+    return true;
+}
+
+bool DrainOutput(int fd) {
+    return retryOnEintr([&] { return ::tcdrain(fd); }) == 0;
+}
+
+bool SetOutputFlow(int fd, bool resume) {
+    return retryOnEintr([&] { return ::tcflow(fd, resume ? TCOON : TCOOFF); }) == 0;
+}
+
+bool SetBreak(int fd, bool on) {
+    return retryOnEintr([&] { return ::ioctl(fd, on ? TIOCSBRK : TIOCCBRK); }) == 0;
+}
+
 std::optional<std::uint32_t> InputQueueCount(int fd) {
     int n = 0;
     if (::ioctl(fd, FIONREAD, &n) != 0 || n < 0) return std::nullopt;
@@ -96,6 +121,12 @@ long ReadWaiting(int fd, std::uint8_t* buffer, std::size_t size) {
     const ssize_t n = retryOnEintr([&] { return ::read(fd, buffer, size); });
     if (n >= 0) return static_cast<long>(n);
     return errno == EAGAIN || errno == EWOULDBLOCK ? 0 : -errno;
+}
+
+bool WaitReadable(int fd, int timeoutMs) {
+    pollfd p{fd, POLLIN, 0};
+    const int rc = retryOnEintr([&] { return ::poll(&p, 1, timeoutMs); });
+    return rc > 0 && (p.revents & POLLIN);
 }
 
 WriteResult WriteAll(int fd, const std::uint8_t* data, std::size_t size, std::uint32_t timeoutMs) {

@@ -33,6 +33,17 @@ void ClosePortDevice(int fd);
 // result is not checked.
 bool ApplyLineSettings(int fd, const DCB& dcb, bool makeRaw);
 
+// The line settings the port has now, into dcb (ReadDcbFromTermios and the speed); false when the
+// port cannot tell (dcb is then unchanged).
+bool ReadLineSettings(int fd, DCB& dcb);
+
+// Waits until the output queue has been sent (the flush of the output); false on failure.
+bool DrainOutput(int fd);
+// Suspends (false) or resumes (true) output, as a received XOFF / XON would.
+bool SetOutputFlow(int fd, bool resume);
+// Starts (true) or ends (false) a break condition on the line.
+bool SetBreak(int fd, bool on);
+
 // Bytes waiting in the input queue / not yet sent from the output queue; nothing on failure.
 std::optional<std::uint32_t> InputQueueCount(int fd);
 std::optional<std::uint32_t> OutputQueueCount(int fd);
@@ -42,6 +53,10 @@ bool Purge(int fd, std::uint32_t purgeFlags);
 
 // Reads at most `size` bytes that are waiting; the count read (0 when none), or -errno.
 long ReadWaiting(int fd, std::uint8_t* buffer, std::size_t size);
+
+// Waits until bytes can be read, the port hangs up or fails, or timeoutMs passes (-1: no
+// limit). True when bytes can be read.
+bool WaitReadable(int fd, int timeoutMs);
 
 struct WriteResult {
     std::size_t written = 0;

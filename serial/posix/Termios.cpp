@@ -135,4 +135,58 @@ std::optional<speed_t> StandardSpeed(std::uint32_t baud) {
     return std::nullopt;
 }
 
+std::optional<std::uint32_t> StandardRate(speed_t speed) {
+    for (const auto& [rate, constant] : kSpeeds) {
+        if (constant == speed) return rate;
+    }
+    return std::nullopt;
+}
+
+void ReadDcbFromTermios(const termios& t, DCB& dcb) {
+    switch (t.c_cflag & CSIZE) {
+        case CS5:
+            dcb.ByteSize = 5;
+            break;
+        case CS6:
+            dcb.ByteSize = 6;
+            break;
+        case CS7:
+            dcb.ByteSize = 7;
+            break;
+        default:
+            dcb.ByteSize = 8;
+            break;
+    }
+    const tcflag_t parity = t.c_cflag & kParityBits;
+    dcb.Parity = pNone;
+    if (parity & PARENB) {
+#ifdef CMSPAR
+        if (parity & CMSPAR) {
+            dcb.Parity = (parity & PARODD) ? pMark : pSpace;
+        } else
+#endif
+        {
+            dcb.Parity = (parity & PARODD) ? pOdd : pEven;
+        }
+    }
+    if (dcb.Parity == pNone) {
+        dcb.Flags &= ~kDcbParity;
+    } else {
+        dcb.Flags |= kDcbParity;
+    }
+    dcb.StopBits = !(t.c_cflag & CSTOPB) ? sbOne : (dcb.ByteSize == 5 ? sbOneAndHalf : sbTwo);
+
+    const std::uint32_t rts = dcb.Flags & kDcbRtsControlMask;
+    dcb.Flags &= ~(kDcbOutxCtsFlow | kDcbOutX | kDcbInX);
+    if (t.c_cflag & CRTSCTS) {
+        dcb.Flags = (dcb.Flags & ~kDcbRtsControlMask) | kDcbOutxCtsFlow | kDcbRtsControlHandshake;
+    } else if (rts == kDcbRtsControlHandshake) {
+        dcb.Flags = (dcb.Flags & ~kDcbRtsControlMask) | kDcbRtsControlEnable;
+    }
+    if (t.c_iflag & IXON) dcb.Flags |= kDcbOutX;
+    if (t.c_iflag & IXOFF) dcb.Flags |= kDcbInX;
+    dcb.XonChar = static_cast<std::uint8_t>(t.c_cc[VSTART]);
+    dcb.XoffChar = static_cast<std::uint8_t>(t.c_cc[VSTOP]);
+}
+
 }  // namespace serial::posix

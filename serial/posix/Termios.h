@@ -30,5 +30,13 @@ bool ApplyDcbToTermios(termios& t, const DCB& dcb);
 
 // The termios speed constant of a standard baud rate; nothing for other rates.
 std::optional<speed_t> StandardSpeed(std::uint32_t baud);
+// The baud rate of a termios speed constant; nothing for BOTHER and unknown constants.
+std::optional<std::uint32_t> StandardRate(speed_t speed);
+
+// The other way: data bits, parity (and the parity-check flag), stop bits and flow control of
+// dcb as the port has them in t. The flags that termios cannot tell (DTR control, DSR
+// sensitivity ...) stay as they are; RTS control becomes handshake with hardware flow control
+// and, without it, enable where it was handshake.
+void ReadDcbFromTermios(const termios& t, DCB& dcb);
 
 }  // namespace serial::posix

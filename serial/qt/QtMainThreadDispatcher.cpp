@@ -11,4 +11,8 @@ void QtMainThreadDispatcher::post(std::function<void()> task) {
     QMetaObject::invokeMethod(app, std::move(task), Qt::QueuedConnection);
 }
 
+void QtMainThreadDispatcher::processPending() {
+    if (QCoreApplication::instance()) QCoreApplication::processEvents();
+}
+
 }  // namespace serial

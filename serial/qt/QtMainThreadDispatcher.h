@@ -12,6 +12,8 @@ namespace serial {
 class QtMainThreadDispatcher final : public MainThreadDispatcher {
   public:
     void post(std::function<void()> task) override;
+    // Processes the application's pending events.
+    void processPending() override;
 };
 
 }  // namespace serial

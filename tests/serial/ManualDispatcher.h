@@ -55,6 +55,8 @@ class ManualDispatcher final : public serial::MainThreadDispatcher {
         return tasks.size();
     }
 
+    void processPending() override { runPending(); }
+
     std::size_t pending() {
         std::lock_guard lock(m_mutex);
         return m_tasks.size();

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "serial/PortNames.h"
-#include "support/TempDir.h"
+#include "support/FakeDeviceTree.h"
 
 namespace serial {
 namespace {
@@ -15,30 +15,14 @@ namespace fs = std::filesystem;
 
 class PortNamesTest : public ::testing::Test {
   protected:
-    PortNamesTest() {
-        fs::create_directories(m_dir / "dev");
-        fs::create_directories(m_dir / "sys/class/tty");
-        m_roots = {m_dir / "dev", m_dir / "sys"};
-    }
-
-    // A tty in the device tree: its device node, and a device link to `devicePath` under
-    // sys/devices (none for a virtual terminal), with a serial-core "type" when given.
     void addTty(const std::string& name, const std::string& devicePath, int type = -1) {
-        m_dir.write("dev/" + name, "");
-        const fs::path entry = m_dir / "sys/class/tty" / name;
-        fs::create_directories(entry);
-        if (!devicePath.empty()) {
-            const fs::path device = m_dir / "sys/devices" / devicePath;
-            fs::create_directories(device);
-            fs::create_directory_symlink(device, entry / "device");
-        }
-        if (type >= 0) m_dir.write("sys/class/tty/" + name + "/type", std::to_string(type) + "\n");
+        m_tree.addTty(name, devicePath, type);
     }
+    fs::path dev(const std::string& name) const { return m_tree.dev(name); }
 
-    fs::path dev(const std::string& name) const { return m_roots.dev / name; }
-
-    testsupport::TempDir m_dir;
-    DeviceRoots m_roots;
+    serialtest::FakeDeviceTree m_tree;
+    const testsupport::TempDir& m_dir = m_tree.dir();
+    serial::DeviceRoots m_roots = m_tree.roots();
 };
 
 TEST_F(PortNamesTest, AutomaticOrderPutsUsbAdaptersFirstAndSkipsPortsWithoutHardware) {

@@ -59,6 +59,8 @@ TEST(HalvaneCmdArguments, ReadTheWaitAndStartOptions) {
     EXPECT_EQ(parsed({"--help"}).action, ParsedArguments::Action::Help);
     EXPECT_EQ(parsed({"3", "0", "-h"}).action, ParsedArguments::Action::Help);
     EXPECT_EQ(parsed({"--version"}).action, ParsedArguments::Action::Version);
+    EXPECT_EQ(parsed({"--list-ports"}).action, ParsedArguments::Action::ListPorts);
+    EXPECT_EQ(parsed({"--list-ports=x"}).action, ParsedArguments::Action::Usage);
 }
 
 TEST(HalvaneCmdArguments, ReadTheOutputRepeatAndCheckOptions) {

@@ -80,7 +80,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
     bool optionsEnded = false;
     std::vector<std::string> styles;    // --labels, --json
     std::vector<std::string> repeats;   // --repeat, --watch
-    std::vector<std::string> listings;  // --list-commands, --list-units
+    std::vector<std::string> listings;  // --list-commands, --list-units, --list-ports
     bool intervalGiven = false;
 
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -121,7 +121,7 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
         }
         if (name == "--status" || name == "--terminate" || name == "--start" || name == "--poll" ||
             name == "--labels" || name == "--json" || name == "--watch" || name == "--no-check" ||
-            name == "--list-commands" || name == "--list-units") {
+            name == "--list-commands" || name == "--list-units" || name == "--list-ports") {
             if (!takesNoValue()) return usage(name + " takes no value");
             if (name == "--labels" || name == "--json") {
                 styles.push_back(name);
@@ -132,7 +132,8 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
                 options.repeat = 0;
             } else if (name == "--no-check") {
                 options.check = false;
-            } else if (name == "--list-commands" || name == "--list-units") {
+            } else if (name == "--list-commands" || name == "--list-units" ||
+                       name == "--list-ports") {
                 listings.push_back(name);
             } else if (name == "--start") {
                 options.start = true;
@@ -212,8 +213,13 @@ ParsedArguments parseArguments(const std::vector<std::string>& args) {
             return usage("give " + listings[0] + " alone, without " +
                          (listings.size() > 1 ? listings[1] : actions[0]));
         ParsedArguments parsed;
-        parsed.action = listings[0] == "--list-units" ? ParsedArguments::Action::ListUnits
-                                                      : ParsedArguments::Action::ListCommands;
+        if (listings[0] == "--list-units") {
+            parsed.action = ParsedArguments::Action::ListUnits;
+        } else if (listings[0] == "--list-ports") {
+            parsed.action = ParsedArguments::Action::ListPorts;
+        } else {
+            parsed.action = ParsedArguments::Action::ListCommands;
+        }
         parsed.options = std::move(options);
         return parsed;
     }
@@ -269,7 +275,7 @@ std::string helpText() {
     return R"(Usage: halvane-cmd [OPTIONS] COMMAND ADDRESS [ARGUMENT...]
        halvane-cmd [OPTIONS] --line TEXT
        halvane-cmd [OPTIONS] --status | --set WHAT | --precision N | --port N | --terminate
-       halvane-cmd --list-commands | --list-units [--table FILE]
+       halvane-cmd --list-commands | --list-units [--table FILE] | --list-ports
 
 Executes one command in the running HART driver Halvane over its conversation channel, waits
 for the reply and prints its lines, one per line.
@@ -304,6 +310,9 @@ Output:
 Listings (no driver needed):
   --list-commands         the commands the driver sends, their arguments and an example
   --list-units            the unit codes and names of the table file
+  --list-ports            the serial ports of this machine: each port name with the device
+                          it opens, what the device is, and its stable path (the one to pin
+                          in [Ports])
 
 Options:
   --start                 start the driver when none answers: the Halvane program beside

@@ -41,7 +41,7 @@ struct Options {
 };
 
 struct ParsedArguments {
-    enum class Action { Run, Help, Version, Usage, ListCommands, ListUnits };
+    enum class Action { Run, Help, Version, Usage, ListCommands, ListUnits, ListPorts };
     Action action = Action::Usage;
     Options options;
     std::string problem;  // for Usage: what is wrong

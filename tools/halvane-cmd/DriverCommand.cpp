@@ -17,6 +17,7 @@
 #include "tools/halvane-cmd/CommandReference.h"
 #include "tools/halvane-cmd/Interruption.h"
 #include "tools/halvane-cmd/LocalCheck.h"
+#include "tools/halvane-cmd/PortList.h"
 #include "tools/halvane-cmd/ReplyOutput.h"
 #include "tools/halvane-cmd/ReplyTracker.h"
 #include "tools/halvane-cmd/TableFile.h"
@@ -338,6 +339,8 @@ int runHalvaneCmd(const std::vector<std::string>& args, std::ostream& out, std::
             return kDelivered;
         case ParsedArguments::Action::ListUnits:
             return listUnits(parsed.options, out, err);
+        case ParsedArguments::Action::ListPorts:
+            return listPorts(out, err);
         case ParsedArguments::Action::Run:
             break;
     }

@@ -7,30 +7,17 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 
-#include "app/AppTestSupport.h"
 #include "app/PortPins.h"
-#include "driver/app/HalvaneForm.h"
-#include "driver/app/PreciseClock.h"
-#include "platform/channel/ConversationServer.h"
-#include "support/FakeLineControl.h"
+#include "app/RealPortWindow.h"
 #include "support/PtyPair.h"
 #include "support/TempDir.h"
 
 namespace driver {
 namespace {
 
-template <typename Done>
-bool runEventsUntil(Done done, int limitMs = 3000) {
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (!done() && elapsed.elapsed() < limitMs)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-    return done();
-}
+using apptest::runEventsUntil;
 
 class SerialDriverPortTest : public ::testing::Test {
   protected:
@@ -40,14 +27,11 @@ class SerialDriverPortTest : public ::testing::Test {
     std::filesystem::path settingsFile = dir.write(
         "ZODUVIR.INI", apptest::pinnedPorts({{2, com2.slavePath()}, {5, com5.slavePath()}},
                                             (dir / "no-such-device").string()));
-    platform::IniFile settings{settingsFile};
-    hart::CodeTables tables{HALVANE_TABLE_FILE};
-    SerialDriverPort port{settingsFile, std::make_shared<serialtest::FakeLineControl>()};
-    apptest::ScriptedDialogs dialogs;
-    platform::channel::ConversationServer server{"Halvane", "DdeHartServer"};
-    PreciseClock clock;
-    QtMessagePump pump;
-    THalvaneForm form{FormContext{settings, tables, port, dialogs, server, clock, pump}};
+    apptest::RealPortWindow window{settingsFile};
+    platform::IniFile& settings = window.settings;
+    SerialDriverPort& port = window.port;
+    apptest::ScriptedDialogs& dialogs = window.dialogs;
+    THalvaneForm& form = window.form;
 };
 
 TEST_F(SerialDriverPortTest, TheScanOpensRealPortsAndKeepsTheLastModem) {
