@@ -16,13 +16,13 @@
 #include "driver/app/QtUserDialogs.h"
 #include "driver/app/SerialDriverPort.h"
 #include "driver/app/SingleInstance.h"
-#include "driver/app/TerminationSignals.h"
 #include "hart/CodeTables.h"
 #include "platform/channel/ChannelProtocol.h"
 #include "platform/channel/ConversationServer.h"
 #include "platform/folders/Folders.h"
 #include "platform/ini/IniFile.h"
 #include "platform/locale/SystemLocale.h"
+#include "platform/termination/TerminationSignals.h"
 
 namespace driver {
 
@@ -180,13 +180,13 @@ int runDriver(const ProgramOptions& options) {
         tables.setUnknownCodePrefix(UnknownCodePrefix());
     };
 
-    TerminationSignals terminationSignals;
+    platform::TerminationSignals terminationSignals;
     if (!terminationSignals.isActive()) {
         printError("Cannot catch termination signals (" +
                    terminationSignals.errorString().toStdString() +
                    "); ending the session may not release the port cleanly.");
     }
-    QObject::connect(&terminationSignals, &TerminationSignals::received, &form,
+    QObject::connect(&terminationSignals, &platform::TerminationSignals::received, &form,
                      &THalvaneForm::endSession);
 #ifndef QT_NO_SESSIONMANAGER
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, &form,
