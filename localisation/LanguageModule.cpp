@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLibraryInfo>
 
 #include "localisation/Languages.h"
 #include "localisation/ModuleFiles.h"
@@ -23,6 +24,7 @@ std::unique_ptr<LanguageModule> LanguageModule::Load(const QString& path) {
 
 ResourceModule::~ResourceModule() {
     Use(nullptr);
+    UseQtTranslations(nullptr);
 }
 
 LanguageModule* ResourceModule::Use(std::unique_ptr<LanguageModule> module) {
@@ -30,6 +32,17 @@ LanguageModule* ResourceModule::Use(std::unique_ptr<LanguageModule> module) {
     if (m_current) QCoreApplication::removeTranslator(&m_current->translator());
     m_current = std::move(module);
     return m_current.get();
+}
+
+void ResourceModule::UseQtTranslations(std::unique_ptr<LanguageModule> translations) {
+    // The application searches the translator installed last first: the module goes on top
+    // again.
+    if (m_qt) QCoreApplication::removeTranslator(&m_qt->translator());
+    m_qt = std::move(translations);
+    if (!m_qt) return;
+    if (m_current) QCoreApplication::removeTranslator(&m_current->translator());
+    QCoreApplication::installTranslator(&m_qt->translator());
+    if (m_current) QCoreApplication::installTranslator(&m_current->translator());
 }
 
 LanguageModule* LoadModuleFile(ResourceModule& resources, const QString& path) {
@@ -48,6 +61,17 @@ LanguageModule* LoadModuleForLanguage(ResourceModule& resources, const QString& 
         LanguageModule::Load(ModuleFileName(programFile, threeLetters));
     if (!module) module = LanguageModule::Load(ModuleFileName(programFile, threeLetters.left(3)));
     return module ? resources.Use(std::move(module)) : nullptr;
+}
+
+LanguageModule* LoadQtTranslations(ResourceModule& resources, std::string_view code) {
+    const QString file = QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                         QLatin1String("/qtbase_") +
+                         QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())) +
+                         QLatin1String(".qm");
+    std::unique_ptr<LanguageModule> translations = LanguageModule::Load(file);
+    if (!translations) return nullptr;
+    resources.UseQtTranslations(std::move(translations));
+    return resources.qtTranslations();
 }
 
 }  // namespace localisation

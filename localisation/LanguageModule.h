@@ -10,6 +10,7 @@
 #include <QString>
 #include <QTranslator>
 #include <memory>
+#include <string_view>
 
 namespace localisation {
 
@@ -32,6 +33,8 @@ class LanguageModule {
 };
 
 // The program's current module. At start there is none: the program shows its built-in texts.
+// Beneath it may lie Qt's own translations of its dialogs (the file dialog, the context menus of
+// edit boxes), which the module's texts take precedence over.
 class ResourceModule {
   public:
     ResourceModule() = default;
@@ -44,8 +47,13 @@ class ResourceModule {
     LanguageModule* Use(std::unique_ptr<LanguageModule> module);
     LanguageModule* current() const { return m_current.get(); }
 
+    // The same for Qt's translations.
+    void UseQtTranslations(std::unique_ptr<LanguageModule> translations);
+    LanguageModule* qtTranslations() const { return m_qt.get(); }
+
   private:
     std::unique_ptr<LanguageModule> m_current;
+    std::unique_ptr<LanguageModule> m_qt;
 };
 
 // Logger: loads the module at `path` and makes it current; a failed load changes nothing.
@@ -57,5 +65,9 @@ LanguageModule* LoadModuleFile(ResourceModule& resources, const QString& path);
 // without an abbreviation.
 LanguageModule* LoadModuleForLanguage(ResourceModule& resources, const QString& programFile,
                                       int languageId);
+
+// Qt's translations for a language code ("de"): qtbase_de.qm in Qt's translations folder, when
+// Qt ships it there; nothing changes otherwise. The programs load them with their own module.
+LanguageModule* LoadQtTranslations(ResourceModule& resources, std::string_view code);
 
 }  // namespace localisation

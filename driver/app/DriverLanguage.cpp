@@ -14,6 +14,7 @@ bool SwitchDriverLanguage(localisation::ResourceModule& resources, const QString
     if (!found) return false;
     if (!localisation::LoadModuleForLanguage(resources, programFile, found->languageId))
         return false;
+    localisation::LoadQtTranslations(resources, found->code);
     localisation::RetranslateWindows();
     return true;
 }

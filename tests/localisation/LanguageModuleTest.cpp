@@ -157,6 +157,21 @@ TEST(LanguageModule, ANewModuleReplacesTheCurrentOneAndAFailedLoadChangesNothing
     EXPECT_EQ(startText(), "Start") << "back to the built-in texts";
 }
 
+TEST(LanguageModule, QtsOwnTranslationsLieBeneathTheModule) {
+    ModuleFolder folder;
+    folder.add("windows_de.qm", "Loopscribe.DE");
+    ResourceModule resources;
+    ASSERT_NE(LoadModuleFile(resources, folder.path("Loopscribe.DE")), nullptr);
+    // Qt's German, from Qt's translations folder.
+    ASSERT_NE(LoadQtTranslations(resources, "de"), nullptr);
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "Suchen in:");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbruch")
+        << "the module's own text comes first";
+    EXPECT_EQ(startText(), "Starten");
+    EXPECT_EQ(LoadQtTranslations(resources, "xx"), nullptr);
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "Suchen in:");
+}
+
 TEST(Retranslate, OpenWindowsReReadTheirTextsAndAWindowTheModuleLacksKeepsItsOwn) {
     FixtureMain main;
     FixtureOptions options;
