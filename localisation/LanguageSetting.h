@@ -9,6 +9,8 @@
 
 namespace localisation {
 
+// The settings file both programs share, in the shared settings folder.
+inline constexpr const char* kSharedSettingsFileName = "ZODUVIR.INI";
 inline constexpr const char* kLanguageSection = "ZodUvir";
 inline constexpr const char* kLanguageKey = "Language";
 

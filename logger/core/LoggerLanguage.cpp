@@ -12,11 +12,14 @@ LanguageChoice SwitchLanguage(localisation::ResourceModule& resources, const QSt
     choice.available = localisation::AvailableLanguages(programFile);
     const std::string value = localisation::LoggerLanguageValue(shared);
     if (const localisation::Language* language = localisation::FindLanguage(value)) {
-        const QString extension = QString::fromLatin1(
-            language->loggerExtension.data(),
-            static_cast<qsizetype>(language->loggerExtension.size()));
+        const QString extension =
+            QString::fromLatin1(language->loggerExtension.data(),
+                                static_cast<qsizetype>(language->loggerExtension.size()));
         const QString file = localisation::ModuleFileName(programFile, extension);
-        if (localisation::LoadModuleFile(resources, file)) choice.code = language->code;
+        if (localisation::LoadModuleFile(resources, file)) {
+            localisation::LoadQtTranslations(resources, language->code);
+            choice.code = language->code;
+        }
     }
     choice.index = localisation::LanguageListIndex(choice.available, QString::fromStdString(value));
     return choice;
