@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QCheckBox>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -20,6 +20,7 @@
 #include <tuple>
 
 #include "localisation/LanguageModule.h"
+#include "localisation/ModuleFiles.h"
 #include "localisation/Retranslate.h"
 #include "logger/app/ChartWindowTable.h"
 #include "logger/app/LoggerTestSupport.h"
@@ -30,7 +31,6 @@
 #include "logger/app/TrayIcon.h"
 #include "logger/core/MonitorTexts.h"
 #include "logger/core/VersionText.h"
-#include "localisation/ModuleFiles.h"
 
 namespace logger {
 namespace {
@@ -55,9 +55,10 @@ class LoggerLanguageWindowsTest : public ::testing::Test {
     }
     // The logger's module of a language extension, made current, and the windows re-read.
     void switchTo(const char* extension) {
-        ASSERT_NE(localisation::LoadModuleFile(
-                      module, localisation::ModuleFileName(kProgram, QString::fromLatin1(extension))),
-                  nullptr)
+        ASSERT_NE(
+            localisation::LoadModuleFile(
+                module, localisation::ModuleFileName(kProgram, QString::fromLatin1(extension))),
+            nullptr)
             << extension;
         localisation::RetranslateWindows();
     }
