@@ -36,6 +36,8 @@ Widget* named(Widget* widget, const char* name) {
 QComboBox* fixedList(QWidget* parent, const char* name, int count, const QStringList& items = {}) {
     auto* list = named(new QComboBox(parent), name);
     list->setEditable(false);
+    // Wide enough for its longest entry in the language shown, also after a change of language.
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     list->addItems(items);
     while (list->count() < count)
         list->addItem(QString());
