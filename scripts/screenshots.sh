@@ -62,13 +62,14 @@ shoot() {  # window name, file
     echo "   $images/$2"
 }
 
-"$bin/hartsim" --config data/demo-loop.cfg >"$work/hartsim.out" 2>"$work/hartsim.log" &
-pids+=($!)
-wait_for '[ -s "$work/hartsim.out" ]' 10
-# The logger's language is Czech unless the settings say otherwise.
-cat >"$work/settings/ZODUVIR.INI" <<INI
+start_loop() {  # Language value: hartsim, and the driver's settings naming its port
+    rm -f "$work/hartsim.out"
+    "$bin/hartsim" --config data/demo-loop.cfg >"$work/hartsim.out" 2>"$work/hartsim.log" &
+    pids+=($!)
+    wait_for '[ -s "$work/hartsim.out" ]' 10
+    cat >"$work/settings/ZODUVIR.INI" <<INI
 [ZodUvir]
-Language=English
+Language=$1
 
 [SerialPort]
 COM=1
@@ -78,6 +79,24 @@ Master=0
 [Ports]
 COM1=$(head -n 1 "$work/hartsim.out")
 INI
+}
+# The settings dialog, as a user opens it, in a logger at rest: from the keyboard, whatever the
+# menus are called, the third menu's first item.
+open_settings() {  # title of the settings dialog
+    "$bin/Loopscribe" --settings-dir "$work/settings" >"$work/loopscribe2.log" 2>&1 &
+    pids+=($!)
+    wait_for '[ -n "$(window "$caption")" ]' 20
+    main=$(window "$caption")
+    sleep 1
+    xdotool windowfocus --sync "$main" 2>/dev/null || true
+    xdotool key --window "$main" alt Right Right Down Return
+    settings_title=$1
+    wait_for '[ -n "$(xdotool search --onlyvisible --name "^$settings_title\$")" ]' 10
+    sleep 0.5
+}
+
+# The logger's language is Czech unless the settings say otherwise.
+start_loop English
 QT_QPA_PLATFORM=offscreen "$bin/Halvane" --settings-dir "$work/settings" >"$work/halvane.log" 2>&1 &
 pids+=($!)
 wait_for '"$bin/halvane-cmd" --status >/dev/null 2>&1' 30
@@ -116,18 +135,7 @@ echo "   $images/loopscribe-desktop.png"
 kill -TERM "$logger"
 wait "$logger" || true
 
-# The settings dialog, as a user opens it (Options, Monitor Settings), in a logger at rest.
-"$bin/Loopscribe" --settings-dir "$work/settings" >"$work/loopscribe2.log" 2>&1 &
-pids+=($!)
-wait_for '[ -n "$(window "$caption")" ]' 20
-main=$(window "$caption")
-sleep 1
-xdotool windowfocus --sync "$main" 2>/dev/null || true
-xdotool key --window "$main" alt+o
-sleep 0.5
-xdotool key --window "$main" Return
-wait_for '[ -n "$(window "Monitor Settings")" ]' 10
-sleep 0.5
+open_settings "Monitor Settings"
 shoot "Monitor Settings" loopscribe-settings.png
 
 # Both programs in another language. The window names of translated windows are matched by
@@ -147,22 +155,7 @@ stop_all() {
 lines() { grep -c $'\t' "$work/monitor.log" 2>/dev/null || true; }
 in_language() {  # Language value, file suffix, title of the settings dialog
     stop_all
-    rm -f "$work/hartsim.out"
-    "$bin/hartsim" --config data/demo-loop.cfg >"$work/hartsim.out" 2>"$work/hartsim.log" &
-    pids+=($!)
-    wait_for '[ -s "$work/hartsim.out" ]' 10
-    cat >"$work/settings/ZODUVIR.INI" <<INI
-[ZodUvir]
-Language=$1
-
-[SerialPort]
-COM=1
-ModemDetection=0
-Master=0
-
-[Ports]
-COM1=$(head -n 1 "$work/hartsim.out")
-INI
+    start_loop "$1"
     # The driver's window, its manual panel opened, with the reply of command 3 to address 1.
     "$bin/Halvane" --settings-dir "$work/settings" --show >"$work/halvane.log" 2>&1 &
     pids+=($!)
@@ -195,17 +188,7 @@ INI
     kill -TERM "$logger"
     wait "$logger" || true
 
-    "$bin/Loopscribe" --settings-dir "$work/settings" >"$work/loopscribe2.log" 2>&1 &
-    pids+=($!)
-    wait_for '[ -n "$(window "$caption")" ]' 20
-    main=$(window "$caption")
-    sleep 1
-    # The menu bar from the keyboard, whatever the menus are called: the third menu's first item.
-    xdotool windowfocus --sync "$main" 2>/dev/null || true
-    xdotool key --window "$main" alt Right Right Down Return
-    settings_title=$3
-    wait_for '[ -n "$(xdotool search --onlyvisible --name "^$settings_title\$")" ]' 10
-    sleep 0.5
+    open_settings "$3"
     shoot_named "$settings_title" "loopscribe-settings-$2.png"
 }
 in_language German de "Überwachungseinstellungen"
