@@ -1,7 +1,8 @@
 #pragma once
 
-// The logger's HART table file (INI format, one-byte text in the driver's code page): the names
-// of manufacturers ("Distributors"), device types ("Instruments") and units ("Units") by code.
+// The logger's HART table file (INI format, one-byte text in the code page of its language): the
+// names of manufacturers ("Distributors"), device types ("Instruments") and units ("Units") by
+// code.
 
 #include <QString>
 #include <array>
@@ -9,13 +10,14 @@
 #include <string>
 #include <string_view>
 
+#include "localisation/TableFiles.h"
 #include "platform/ini/IniFile.h"
 
 namespace logger {
 
 // The table file name for a language code by its first two letters ("de..." gives
 // "TABDE.DDF"); a code without an entry (Russian has none) leaves `current` as it is.
-std::string SetLanguageDdf(std::string_view code, const std::string& current);
+using localisation::SetLanguageDdf;
 
 // The table file the logger reads: the one of its user-interface language, else TABEN.DDF, each
 // looked for beside the program, then in the installed data folder (platform::findDataFile).

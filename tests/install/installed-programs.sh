@@ -91,10 +91,10 @@ check_logger() {
         2>"$work/loopscribe.err" &
     local logger=$!
     pids+=($logger)
-    if wait_for 'grep -q "Polling Adress 0.*PV:" "$work/loopscribe.out" 2>/dev/null' 30 $logger; then
+    if wait_for 'grep -q "$polling_words 0.*PV:" "$work/loopscribe.out" 2>/dev/null' 30 $logger; then
         local distributor
-        distributor=$(grep -m 1 '^Distributor: ' "$work/loopscribe.out")
-        [[ $distributor == "Distributor: "?* && ! $distributor =~ ^Distributor:\ [0-9]+$ ]] ||
+        distributor=$(grep -m 1 "^$distributor_word: " "$work/loopscribe.out")
+        [[ $distributor == "$distributor_word: "?* && ! $distributor =~ :\ [0-9]+$ ]] ||
             fail "Loopscribe names no distributor from its table file: [$distributor]"
     else
         fail "Loopscribe read nothing: $(cat "$work/loopscribe.out" "$work/loopscribe.err")"
@@ -110,6 +110,14 @@ pids+=($!)
 if wait_for '[ -s "$work/hartsim.out" ]' 10 "${pids[-1]}"; then
     printf '[SerialPort]\nCOM=1\nModemDetection=0\nMaster=0\n[Ports]\nCOM1=%s\n' \
         "$(head -n 1 "$work/hartsim.out")" >"$work/settings/ZODUVIR.INI"
+    # With the language modules, both programs in German: the logger's record words come from
+    # its installed module Loopscribe.DE, the names from the installed TABDE.DDF.
+    if $with_languages; then
+        printf '[ZodUvir]\nLanguage=German\n' >>"$work/settings/ZODUVIR.INI"
+        polling_words=Polling-Adresse distributor_word=Hersteller
+    else
+        polling_words="Polling Adress" distributor_word=Distributor
+    fi
     "$bin/Halvane" --settings-dir "$work/settings" >"$work/halvane.out" 2>&1 &
     pids+=($!)
     if wait_for '"$bin/halvane-cmd" --status >/dev/null 2>&1' 30 "${pids[-1]}"; then

@@ -115,6 +115,22 @@ TEST(TableFile, TheLanguagesTableBesideTheProgramElseTheEnglishOne) {
     EXPECT_EQ(loggerTableFile(bin, "ru"), bin / "TABEN.DDF");
 }
 
+TEST(TableFile, EachTableIsReadInTheCodePageOfItsLanguage) {
+    testsupport::TempDir dir;
+    // "Přesnost" and "ą" in Windows-1250.
+    const char* table =
+        "[Distributors]\r\n38=P\xf8"
+        "esnost\r\n[Units]\r\n7=\xb9\r\n";
+    dir.write("TABCZ.DDF", table);
+    dir.write("TABDE.DDF", table);
+    const CodeNames czech(dir / "TABCZ.DDF");
+    EXPECT_EQ(czech.distributorName("38"), QString::fromUtf8("Přesnost"));
+    EXPECT_EQ(czech.units().UnitText("7"), QString::fromUtf8("ą"));
+    const CodeNames german(dir / "TABDE.DDF");
+    EXPECT_EQ(german.distributorName("38"), QString::fromUtf8("Pøesnost"));
+    EXPECT_EQ(german.units().UnitText("7"), QString::fromUtf8("¹"));
+}
+
 TEST(ReplyText, CommandLinesAndTheLinesOfAReply) {
     EXPECT_EQ(commandLine(0, 5), "0   \r\n5\r\n");
     EXPECT_EQ(commandLine(3, 63), "3   \r\n63\r\n");
