@@ -335,14 +335,11 @@ void TscCustomComm::ApplySettings() {
 
 void TscCustomComm::StartThreads() {
     if (!m_link) {
-        m_link = std::make_shared<CommLink>(m_eventMask.load(), m_config.dcb.BaudRate,
-                                            m_bufferInSize, m_useMainThread);
+        m_link = std::make_shared<CommLink>(
+            m_eventMask.load(), m_config.dcb.BaudRate, m_bufferInSize, m_useMainThread,
+            [this](const CommNotice& notice) { return processNotice(notice); }, m_dispatcher);
     }
-    if (!m_msgThread) {
-        m_msgThread = std::make_unique<TMsgThread>(
-            m_link, [this](const CommNotice& notice) { return processNotice(notice); },
-            m_dispatcher);
-    }
+    if (!m_msgThread) m_msgThread = std::make_unique<TMsgThread>(m_link);
     if (!m_commThread) {
         m_commThread = std::make_unique<TCommThread>(m_handle.load(), m_link, m_lines);
     }
