@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegion>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QThread>
@@ -43,6 +44,7 @@ constexpr const char* kReallyExit =
 constexpr int kRepeatInterval = 1000;
 constexpr int kFieldNameWidth = 150;  // the reply list's column of field names
 constexpr unsigned long kClosePauseMs = 100;
+constexpr int kIndicatorPeriodMs = 50;
 
 QString latin1(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -69,6 +71,8 @@ THalvaneForm::THalvaneForm(FormContext context, QWidget* parent)
         LinkEngine::Seams{m_context.clock, m_timer1, m_context.pump, *this, *this},
         m_context.tables);
     m_commands = std::make_unique<CommandInterface>(*m_engine, *this, m_timerBusyMessage, *this);
+    m_indicatorRefresh = std::make_unique<CoalescedRefresh>(m_indicatorTimer, kIndicatorPeriodMs,
+                                                            [this] { showIndicators(); });
 
     m_context.port.onReceived = [this](std::span<const std::uint8_t> bytes) {
         m_engine->scComm1AfterReceive(bytes);
@@ -159,9 +163,10 @@ void THalvaneForm::createControls() {
     ListBox1 = new QListWidget(this);
     ListBox1->setGeometry(201, 66, 385, 164);
     ListBox1->setItemDelegate(new ReplyLineDelegate(kFieldNameWidth, ListBox1));
-    Label1 = label(this, QString::number(m_engine->Label1), 201, 238, 80, 18);
-    Label9 = label(this, QString::number(m_engine->Label9), 300, 238, 80, 18);
-    Label14 = label(this, QString::number(m_engine->Label14), 400, 238, 80, 18);
+    m_shown = {m_engine->Label1, m_engine->Label9, m_engine->Label14, false, false};
+    Label1 = label(this, QString::number(m_shown.sent), 201, 238, 80, 18);
+    Label9 = label(this, QString::number(m_shown.events), 300, 238, 80, 18);
+    Label14 = label(this, QString::number(m_shown.delivered), 400, 238, 80, 18);
     Label1->setToolTip(QStringLiteral("Frames sent"));
     Label9->setToolTip(QStringLiteral("Receive events"));
     Label14->setToolTip(QStringLiteral("Replies delivered"));
@@ -548,13 +553,39 @@ void THalvaneForm::setItemLines(const std::vector<std::string>& lines) {
 }
 
 void THalvaneForm::indicatorsChanged() {
-    Label1->setText(QString::number(m_engine->Label1));
-    Label9->setText(QString::number(m_engine->Label9));
-    Label14->setText(QString::number(m_engine->Label14));
-    Label4->setVisible(m_engine->txShown);
-    Label8->setVisible(m_engine->rxShown);
-    // The engine may block the main thread next (the after-send wait): paint now.
-    if (isVisible()) repaint();
+    // Tx lights as a frame is sent, and the engine blocks the main thread while it goes out:
+    // that state is shown at once.
+    if (m_engine->txShown && !m_shown.tx) {
+        m_indicatorRefresh->showNow();
+    } else {
+        m_indicatorRefresh->changed();
+    }
+}
+
+void THalvaneForm::showIndicators() {
+    QRegion changed;
+    auto showCounter = [&changed](QLabel* label, int& shown, int value) {
+        if (shown == value) return;
+        shown = value;
+        label->setText(QString::number(value));
+        changed += label->geometry();
+    };
+    auto showIndicator = [&changed](QLabel* label, bool& shown, bool on) {
+        if (shown == on) return;
+        shown = on;
+        label->setVisible(on);
+        changed += label->geometry();
+    };
+    const bool sending = m_engine->txShown && !m_shown.tx;
+    showCounter(Label1, m_shown.sent, m_engine->Label1);
+    showCounter(Label9, m_shown.events, m_engine->Label9);
+    showCounter(Label14, m_shown.delivered, m_engine->Label14);
+    // Tx and Rx share their place with "gone": they stay hidden while the device is away.
+    const bool gone = m_portWatch->gone();
+    showIndicator(Label4, m_shown.tx, m_engine->txShown && !gone);
+    showIndicator(Label8, m_shown.rx, m_engine->rxShown && !gone);
+    // Painted by the event loop, except before the send blocks it.
+    if (sending && isVisible()) repaint(changed);
 }
 
 void THalvaneForm::frameReceived(const hart::ReceivedFrame& frame) {
@@ -622,10 +653,7 @@ void THalvaneForm::showPortGone(bool gone) {
                               "\"Communication Error!\".")
                    .arg(port, QString::fromStdString(m_portWatch->device()))
              : QString());
-    if (gone) {
-        Label4->hide();
-        Label8->hide();
-    }
+    if (gone) m_indicatorRefresh->showNow();  // Tx and Rx make way for "gone"
     if (TrayIcon1) {
         TrayIcon1->setToolTip(gone ? QStringLiteral("Halvane: %1 gone").arg(port)
                                    : QStringLiteral("Halvane"));

@@ -415,6 +415,38 @@ TEST_F(HalvaneFormTest, TheReplyListNamesItsLines) {
         << "the lines stay as served";
 }
 
+TEST_F(HalvaneFormTest, TheCountersAndIndicatorsEndOnTheEnginesLastState) {
+    port.devices[1] = kModem;
+    start("[SerialPort]\nCOM=1\n");
+    LinkEngine& engine = form->engine();
+    // A frame goes out: Tx is on screen before the engine blocks the main thread to send it.
+    ++engine.Label1;
+    engine.txShown = true;
+    form->indicatorsChanged();
+    EXPECT_FALSE(form->Label4->isHidden());
+    EXPECT_EQ(form->Label1->text(), "2");
+
+    // Its reply comes in many receive events, faster than they are shown.
+    engine.txShown = false;
+    form->indicatorsChanged();
+    for (int i = 0; i < 40; ++i) {
+        ++engine.Label9;
+        engine.rxShown = true;
+        form->indicatorsChanged();
+    }
+    ++engine.Label14;
+    form->indicatorsChanged();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (form->Label14->text() != "2" && elapsed.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    EXPECT_EQ(form->Label14->text(), "2");
+    EXPECT_EQ(form->Label9->text(), "40");
+    EXPECT_EQ(form->Label1->text(), "2");
+    EXPECT_TRUE(form->Label4->isHidden());
+    EXPECT_FALSE(form->Label8->isHidden());
+}
+
 TEST_F(HalvaneFormTest, ExecutesFromClientsReachTheCommandInterface) {
     port.devices = {{1, kModem}, {5, kModem}, {6, kNoModem}};
     start("[SerialPort]\nCOM=1\n");
