@@ -1,25 +1,42 @@
 #!/usr/bin/env bash
 # The main job: sets up a fresh Debian 12 machine (packages via apt-get), builds the programs and
-# shows the driver at work without hardware. hartsim puts three simulated transmitters in
-# multidrop on a pseudo-terminal; Halvane runs on it (COM1 pinned to the pseudo-terminal, modem
-# detection off because a pseudo-terminal has no modem lines, offscreen when there is no display);
-# halvane-cmd identifies each device with command 0 and reads it with command 3 (once more with
-# the reply's lines named), and shows a mistyped unit refused before sending. Everything it
-# starts is stopped again by process id.
+# shows them at work without hardware. hartsim puts three simulated transmitters in multidrop on
+# a pseudo-terminal; Halvane runs on it (COM1 pinned to the pseudo-terminal, modem detection off
+# because a pseudo-terminal has no modem lines, offscreen when there is no display).
+#
+#   bash scripts/run.sh           the logger: "Loopscribe START" identifies the three devices and
+#                                 logs their readings for about 20 seconds (highest polling
+#                                 address 3, every 2 s, log file on); without a display it runs
+#                                 headless and prints every record line, with one it shows its
+#                                 window and charts. SIGTERM then ends it with the stop lines; it
+#                                 ends the driver on its way out.
+#   bash scripts/run.sh --driver  the driver alone: halvane-cmd identifies each device with command
+#                                 0 and reads it with command 3 (once more with the reply's lines
+#                                 named), and shows a mistyped unit refused before sending.
+#
+# Everything it starts is stopped again by process id.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+mode=logger
+case "${1:-}" in
+    "") ;;
+    --driver) mode=driver ;;
+    *) echo "usage: bash scripts/run.sh [--driver]" >&2; exit 2 ;;
+esac
 
 bash scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHALVANE_TESTS=OFF -DHALVANE_BENCH=OFF \
     >/dev/null
-cmake --build build -j"$(nproc)" --target hartsim Halvane halvane-cmd hartframe
+cmake --build build -j"$(nproc)" --target hartsim Halvane halvane-cmd hartframe Loopscribe
 bin=$PWD/build/bin
 
 # A private runtime folder (the driver's socket and lock) and settings folder, so the demo never
 # meets a driver the user already runs.
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR=$work/run
-mkdir -m 700 "$XDG_RUNTIME_DIR" "$work/settings"
+export USERPROFILE=$work/profile
+mkdir -m 700 "$XDG_RUNTIME_DIR" "$work/settings" "$USERPROFILE"
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then export QT_QPA_PLATFORM=offscreen; fi
 
 pids=()
@@ -61,24 +78,66 @@ INI
 pids+=($!)
 wait_for '"$bin/halvane-cmd" --status >/dev/null 2>&1' 30 "${pids[-1]}"
 
-show() {
-    printf '\n$ halvane-cmd %s\n' "$*"
-    local code=0
-    "$bin/halvane-cmd" "$@" || code=$?
-    [ $code -eq 0 ] || echo "(exit code $code)"
-}
+if [ "$mode" = driver ]; then
+    show() {
+        printf '\n$ halvane-cmd %s\n' "$*"
+        local code=0
+        "$bin/halvane-cmd" "$@" || code=$?
+        [ $code -eq 0 ] || echo "(exit code $code)"
+    }
 
-show --status
-for address in 1 2 3; do
-    show 0 "$address"
-    show 3 "$address"
-done
-show 3 1
-show --labels 3 1   # the same reply with its lines named
-show 13 2
-show 44 1 kpa       # refused before sending: the unit is spelt kPa
-show 3 9    # nobody at address 9: retries, re-identification, then Communication Error!
+    show --status
+    for address in 1 2 3; do
+        show 0 "$address"
+        show 3 "$address"
+    done
+    show 3 1
+    show --labels 3 1   # the same reply with its lines named
+    show 13 2
+    show 44 1 kpa       # refused before sending: the unit is spelt kPa
+    show 3 9    # nobody at address 9: retries, re-identification, then Communication Error!
 
-printf '\n$ halvane-cmd --terminate\n'
-"$bin/halvane-cmd" --terminate
-wait "${pids[1]}" && echo "   Halvane ended"
+    printf '\n$ halvane-cmd --terminate\n'
+    "$bin/halvane-cmd" --terminate
+    wait "${pids[1]}" && echo "   Halvane ended"
+    exit 0
+fi
+
+# The logger. Its log file stays after the demo, in the build folder.
+logdir=$PWD/build/loopscribe-demo
+mkdir -p "$logdir"
+rm -f "$logdir/monitor.log"
+cat >"$work/settings/Loopscribe.ini" <<INI
+[Dump_Parameter]
+Monitor_Polling_Address=3
+Interval=2
+Write_To_File=1
+Monitor_Append=1
+Monitor_Rewrite=0
+Monitor_Filename=$logdir/monitor.log
+INI
+
+if [ "${QT_QPA_PLATFORM:-}" = offscreen ]; then
+    echo "== Loopscribe START (no display: headless, the record on standard output)"
+    "$bin/Loopscribe" --settings-dir "$work/settings" START 2>"$work/loopscribe.log" &
+    pids+=($!)
+else
+    echo "== Loopscribe START --show (its window and charts; the record as the log file gets it)"
+    "$bin/Loopscribe" --settings-dir "$work/settings" --show START >"$work/loopscribe.log" 2>&1 &
+    pids+=($!)
+    wait_for '[ -s "$logdir/monitor.log" ]' 20 "${pids[-1]}"
+    tail -n +1 -f "$logdir/monitor.log" &
+    pids+=($!)
+fi
+logger_pid=${pids[2]}
+sleep 20
+echo "== Ending Loopscribe (SIGTERM): it writes the stop lines and ends the driver"
+kill -TERM "$logger_pid"
+code=0
+wait "$logger_pid" || code=$?
+sleep 0.5   # the last lines reach the terminal
+[ $code -eq 0 ] || { echo "run.sh: Loopscribe ended with $code:" >&2; cat "$work/loopscribe.log" >&2; }
+for _ in $(seq 100); do kill -0 "${pids[1]}" 2>/dev/null || break; sleep 0.2; done
+kill -0 "${pids[1]}" 2>/dev/null || echo "   Halvane ended"
+echo "== The log file: $logdir/monitor.log ($(wc -l <"$logdir/monitor.log") lines)"
+exit $code

@@ -1,33 +1,15 @@
 // Halvane, the HART master driver.
 
 #include <QApplication>
-#include <QStringList>
 #include <cstdio>
-#include <cstdlib>
 
 #include "ProjectVersion.h"
 #include "driver/app/DriverProgram.h"
-
-namespace {
-
-// The options are read before the application exists, so that --help and --version work
-// without a display.
-QStringList argumentList(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    return arguments;
-}
-
-bool isSet(const char* name) {
-    const char* value = std::getenv(name);
-    return value && *value;
-}
-
-}  // namespace
+#include "platform/program/ProgramStart.h"
 
 int main(int argc, char** argv) {
-    const driver::ParsedOptions parsed = driver::parseProgramOptions(argumentList(argc, argv));
+    const driver::ParsedOptions parsed =
+        driver::parseProgramOptions(platform::argumentList(argc, argv));
     if (parsed.exitCode) {
         std::fputs(parsed.output.c_str(), stdout);
         if (!parsed.errorText.empty())
@@ -36,9 +18,7 @@ int main(int argc, char** argv) {
     }
 
     // Without any display (a service, a remote shell) the driver still serves its clients.
-    if (!isSet("QT_QPA_PLATFORM") && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
+    platform::chooseOffscreenWithoutDisplay();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Halvane"));

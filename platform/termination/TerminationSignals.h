@@ -1,10 +1,11 @@
 #pragma once
 
 // SIGTERM, SIGINT and SIGHUP (the end of the user's session, Ctrl+C, a closed terminal) turned
-// into a Qt signal on the main thread, so that the driver closes cleanly and releases the port.
+// into a Qt signal on the main thread, so that a program closes cleanly (the driver releases its
+// port, the logger writes the end of its record).
 // The handler only writes the signal number into a socket pair; a QSocketNotifier reads it in
 // the event loop. After the first signal the system's default action is back in place, so a
-// second one ends a driver that hangs while closing.
+// second one ends a program that hangs while closing.
 //
 // One object at a time; it restores the previous handlers when destroyed.
 
@@ -12,7 +13,7 @@
 
 class QSocketNotifier;
 
-namespace driver {
+namespace platform {
 
 class TerminationSignals : public QObject {
     Q_OBJECT
@@ -36,4 +37,4 @@ class TerminationSignals : public QObject {
     QSocketNotifier* m_notifier = nullptr;
 };
 
-}  // namespace driver
+}  // namespace platform

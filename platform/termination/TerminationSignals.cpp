@@ -1,4 +1,4 @@
-#include "driver/app/TerminationSignals.h"
+#include "platform/termination/TerminationSignals.h"
 
 #include <signal.h>
 #include <sys/socket.h>
@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
-namespace driver {
+namespace platform {
 
 namespace {
 
@@ -66,4 +66,4 @@ void TerminationSignals::readSignals() {
         emit received(byte);
 }
 
-}  // namespace driver
+}  // namespace platform
