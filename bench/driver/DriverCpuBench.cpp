@@ -193,8 +193,7 @@ std::optional<RunResult> runOnce(const Options& options, const Driver& driver, b
     for (int i = 0; i < options.transactions; ++i) {
         if (!transact(client)) ++result.failures;
     }
-    const double wallMs =
-        std::chrono::duration<double, std::milli>(Clock::now() - started).count();
+    const double wallMs = std::chrono::duration<double, std::milli>(Clock::now() - started).count();
     const Usage after = usageOf(halvane.pid());
     if (after.threads != before.threads) {
         std::fprintf(stderr, "note: the driver's threads changed from %d to %d during the run\n",
@@ -204,11 +203,10 @@ std::optional<RunResult> runOnce(const Options& options, const Driver& driver, b
         for (const auto& [tid, thread] : after.byThread) {
             const auto was = before.byThread.find(tid);
             if (was == before.byThread.end()) continue;
-            std::printf("    thread %-16s CPU %6.3f ms/tx  %6.1f switches/tx\n",
-                        thread.name.c_str(),
-                        (thread.cpuMs - was->second.cpuMs) / options.transactions,
-                        static_cast<double>(thread.switches - was->second.switches) /
-                            options.transactions);
+            std::printf(
+                "    thread %-16s CPU %6.3f ms/tx  %6.1f switches/tx\n", thread.name.c_str(),
+                (thread.cpuMs - was->second.cpuMs) / options.transactions,
+                static_cast<double>(thread.switches - was->second.switches) / options.transactions);
         }
     }
     client.close();
@@ -235,8 +233,7 @@ void printRun(const RunResult& r) {
         "  %-10s %-6s %3d tx (%d failed)  %6.1f ms/tx wall  CPU %6.3f ms/tx  %5.2f %% of a core  "
         "%6.1f switches/tx\n",
         r.driver.c_str(), r.shown ? "shown" : "hidden", r.transactions, r.failures,
-        r.wallMsPerTransaction, r.cpuMsPerTransaction, 100 * r.coreShare,
-        r.switchesPerTransaction);
+        r.wallMsPerTransaction, r.cpuMsPerTransaction, 100 * r.coreShare, r.switchesPerTransaction);
     std::fflush(stdout);
 }
 
@@ -306,8 +303,8 @@ int main(int argc, char** argv) {
                      "[--window hidden|shown|both] [--driver NAME=PATH]... [--threads]\n");
         return 2;
     }
-    const bool anyShown = std::find(options.modes.begin(), options.modes.end(), true) !=
-                          options.modes.end();
+    const bool anyShown =
+        std::find(options.modes.begin(), options.modes.end(), true) != options.modes.end();
     if (anyShown && !std::getenv("DISPLAY")) {
         std::fprintf(stderr,
                      "bench_driver_cpu: the shown window needs an X display; run it under "

@@ -24,8 +24,7 @@ class CoalescedRefreshTest : public ::testing::Test {
     SimulatedTime::Timer timer{time};
     int state = 0;
     std::vector<std::pair<std::uint64_t, int>> shown;  // when, and what was on screen
-    CoalescedRefresh refresh{timer, kPeriod,
-                             [this] { shown.emplace_back(time.now(), state); }};
+    CoalescedRefresh refresh{timer, kPeriod, [this] { shown.emplace_back(time.now(), state); }};
     const std::uint64_t t0 = time.now();
 
     // The state becomes `to` at t0 + at.
@@ -76,8 +75,8 @@ TEST_F(CoalescedRefreshTest, ShowNowTakesWhatWasWaitingAndStartsANewPeriod) {
     });
     changeAt(30, 4);
     time.runUntil(t0 + 300);
-    EXPECT_EQ(shown, (std::vector<std::pair<std::uint64_t, int>>{{t0 + 20, 3},
-                                                                 {t0 + 30 + kPeriod, 4}}));
+    EXPECT_EQ(shown,
+              (std::vector<std::pair<std::uint64_t, int>>{{t0 + 20, 3}, {t0 + 30 + kPeriod, 4}}));
 }
 
 }  // namespace
