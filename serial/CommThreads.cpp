@@ -103,22 +103,29 @@ void runEventThread(int fd, const std::shared_ptr<CommLink>& link,
         }
 
         std::uint32_t events = 0;
-        const std::uint32_t inQueue = posix::InputQueueCount(fd).value_or(0);
+        // Readable input is reported as it is: the event processing counts what waits before it
+        // reads. The count is asked for only where this thread decides by it.
+        std::optional<std::uint32_t> counted;
+        auto inQueue = [&counted, fd] {
+            if (!counted) counted = posix::InputQueueCount(fd).value_or(0);
+            return *counted;
+        };
         if (receiveAgain) {
             receiveAgain = false;
-            if (inQueue > 0) events |= kEvRxChar;
+            if (inQueue() > 0) events |= kEvRxChar;
         } else if (unreadPending) {
-            if (inQueue == 0) {
+            if (inQueue() == 0) {
                 unreadPending = false;  // purged or read by the owner
-            } else if (inQueue > unreadCount) {
+            } else if (inQueue() > unreadCount) {
                 events |= kEvRxChar;
             } else {
-                unreadCount = inQueue;
+                unreadCount = inQueue();
             }
-        } else if (w.readable && inQueue > 0) {
+        } else if (w.readable && (!w.hangup || inQueue() > 0)) {
             events |= kEvRxChar;
         }
-        if ((events & kEvRxChar) && inQueue * 10 >= link->inputQueueSize.load() * 8) {
+        if ((events & kEvRxChar) && (mask & kEvRx80Full) &&
+            inQueue() * 10 >= link->inputQueueSize.load() * 8) {
             events |= kEvRx80Full;
         }
         if (watchLines) events |= watch.changes();
