@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRegion>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSystemTrayIcon>
 #include <QThread>
 #include <QToolButton>
@@ -542,24 +543,38 @@ void THalvaneForm::ClearDeviceInput() {
 }
 
 void THalvaneForm::setListLines(const std::vector<std::string>& lines) {
-    ListBox1->clear();
     m_replaceListOnReply = false;
-    addListLines(lines);
+    putListLines(lines, 0);
 }
 
 void THalvaneForm::addListLines(const std::vector<std::string>& lines) {
-    if (m_replaceListOnReply) {
-        ListBox1->clear();
-        m_replaceListOnReply = false;
-    }
+    const int from = m_replaceListOnReply ? 0 : ListBox1->count();
+    m_replaceListOnReply = false;
+    putListLines(lines, from);
+}
+
+void THalvaneForm::putListLines(const std::vector<std::string>& lines, int from) {
     // The lines of the reply the engine has just decoded into its record, named after it.
     const std::vector<std::string> names =
         hart::ReplyLineTitles(lines, hart::DecodedReplySlots(m_engine->msg));
+    // A row that stays as it was is not touched: a repeated command repaints only the values
+    // that changed, and the list keeps its scroll position.
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        auto* item = new QListWidgetItem(latin1(lines[i]), ListBox1);
-        item->setData(ReplyLineDelegate::kNameRole, latin1(names[i]));
-        item->setToolTip(latin1(names[i] + ": " + lines[i]));
+        const int row = from + static_cast<int>(i);
+        const QString text = latin1(lines[i]);
+        const QString name = latin1(names[i]);
+        QListWidgetItem* item =
+            row < ListBox1->count() ? ListBox1->item(row) : new QListWidgetItem(ListBox1);
+        if (item->text() != text) item->setText(text);
+        if (item->data(ReplyLineDelegate::kNameRole).toString() != name) {
+            item->setData(ReplyLineDelegate::kNameRole, name);
+        }
+        const QString tip = name + QStringLiteral(": ") + text;
+        if (item->toolTip() != tip) item->setToolTip(tip);
     }
+    const int rows = from + static_cast<int>(lines.size());
+    while (ListBox1->count() > rows)
+        delete ListBox1->takeItem(ListBox1->count() - 1);
 }
 
 void THalvaneForm::setItemText(const std::string& text) {
@@ -571,13 +586,20 @@ void THalvaneForm::setItemLines(const std::vector<std::string>& lines) {
 }
 
 void THalvaneForm::indicatorsChanged() {
-    // Tx lights as a frame is sent, and the engine blocks the main thread while it goes out:
-    // that state is shown at once.
-    if (m_engine->txShown && !m_shown.tx) {
+    // Nobody sees a hidden window: it catches up when it is shown.
+    if (!isVisible()) return;
+    // Tx lights as a frame is sent, and the engine blocks the main thread while it goes out; a
+    // delivered reply's count goes with the reply list that is painted next. Both show at once.
+    if ((m_engine->txShown && !m_shown.tx) || m_engine->Label14 != m_shown.delivered) {
         m_indicatorRefresh->showNow();
     } else {
         m_indicatorRefresh->changed();
     }
+}
+
+void THalvaneForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    m_indicatorRefresh->showNow();
 }
 
 void THalvaneForm::showIndicators() {

@@ -167,6 +167,7 @@ class THalvaneForm final : public QWidget, public LinkPort, public LinkView, pub
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -191,6 +192,8 @@ class THalvaneForm final : public QWidget, public LinkPort, public LinkView, pub
     void showModemText();
     // Puts the engine's counters and Tx/Rx indicators on screen, only those that changed.
     void showIndicators();
+    // Puts `lines` into the reply list from row `from` on; the rows after them go.
+    void putListLines(const std::vector<std::string>& lines, int from);
 
     FormContext m_context;
     QtEngineTimer m_timer1;

@@ -133,6 +133,7 @@ TEST_F(PortFollowingTest, AGonePortFailsAtOnceAndIsOpenedAgainWhenItsDeviceRetur
     EXPECT_FALSE(port.isOpen());
     EXPECT_TRUE(form.portGoneLabel->isVisibleTo(&form));
     // A refresh of the counters that was still due keeps Rx off the place of "gone".
+    form.show();
     LinkEngine& engine = form.engine();
     ++engine.Label9;
     engine.rxShown = true;
