@@ -167,7 +167,7 @@ void CommLink::terminate() {
         m_terminated = true;
     }
     m_noticePosted.notify_all();
-    m_finished.notify_all();
+    m_finished.give();
     wake.wake();
 }
 
@@ -194,10 +194,12 @@ std::optional<EventOutcome> CommLink::process(const CommNotice& notice) {
     // A failed port is shut down by its processing, which ends this thread too.
     if (notice.kind == CommNotice::Kind::PortFailed) return std::nullopt;
 
-    std::unique_lock lock(m_mutex);
-    m_finished.wait(lock, [this] { return m_terminated || m_outcome.has_value(); });
-    if (m_terminated) return std::nullopt;
-    return std::exchange(m_outcome, std::nullopt);
+    for (;;) {
+        m_finished.take();
+        std::lock_guard lock(m_mutex);
+        if (m_terminated) return std::nullopt;
+        if (m_outcome) return std::exchange(m_outcome, std::nullopt);
+    }
 }
 
 std::optional<CommNotice> CommLink::takeNotice() {
@@ -218,7 +220,7 @@ void CommLink::finish(const EventOutcome& outcome) {
         std::lock_guard lock(m_mutex);
         m_outcome = outcome;
     }
-    m_finished.notify_one();
+    m_finished.give();
 }
 
 TCommThread::TCommThread(int handle, std::shared_ptr<CommLink> link,

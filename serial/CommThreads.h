@@ -97,9 +97,10 @@ class CommLink : public std::enable_shared_from_this<CommLink> {
     const Processor m_process;
     const std::shared_ptr<MainThreadDispatcher> m_dispatcher;
 
+    // Given once for every notice processed, and by terminate(): the event thread waits on it.
+    posix::Signal m_finished;
     mutable std::mutex m_mutex;
     std::condition_variable m_noticePosted;  // the message thread waits on it
-    std::condition_variable m_finished;      // the event thread waits on it
     bool m_terminated = false;
     std::deque<CommNotice> m_notices;
     std::optional<EventOutcome> m_outcome;
