@@ -177,8 +177,9 @@ bool CommLink::terminated() const {
 }
 
 std::optional<EventOutcome> CommLink::process(const CommNotice& notice) {
-    if (m_dispatcher && useMainThread.load()) {
-        m_dispatcher->post([link = shared_from_this(), notice] {
+    const auto dispatcher = m_dispatcher.lock();
+    if (dispatcher && useMainThread.load()) {
+        dispatcher->post([link = shared_from_this(), notice] {
             // Runs on the main thread, where the port is also closed: a port closed since the
             // notice was posted is not touched.
             if (link->terminated()) return;

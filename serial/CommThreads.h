@@ -95,7 +95,9 @@ class CommLink : public std::enable_shared_from_this<CommLink> {
     void finish(const EventOutcome& outcome);
 
     const Processor m_process;
-    const std::shared_ptr<MainThreadDispatcher> m_dispatcher;
+    // Not owned: a task left in the dispatcher's queue holds the link, which must not hold the
+    // dispatcher in turn.
+    const std::weak_ptr<MainThreadDispatcher> m_dispatcher;
 
     // Given once for every notice processed, and by terminate(): the event thread waits on it.
     posix::Signal m_finished;
