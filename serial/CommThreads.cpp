@@ -98,27 +98,34 @@ void runEventThread(int fd, const std::shared_ptr<CommLink>& link,
         if (w.woken) link->wake.drain();
         if (link->terminated()) break;
         if (w.error != 0) {
-            link->postNotice({CommNotice::Kind::PortFailed, 0, w.error});
+            link->process({CommNotice::Kind::PortFailed, 0, w.error});
             break;
         }
 
         std::uint32_t events = 0;
-        const std::uint32_t inQueue = posix::InputQueueCount(fd).value_or(0);
+        // Readable input is reported as it is: the event processing counts what waits before it
+        // reads. The count is asked for only where this thread decides by it.
+        std::optional<std::uint32_t> counted;
+        auto inQueue = [&counted, fd] {
+            if (!counted) counted = posix::InputQueueCount(fd).value_or(0);
+            return *counted;
+        };
         if (receiveAgain) {
             receiveAgain = false;
-            if (inQueue > 0) events |= kEvRxChar;
+            if (inQueue() > 0) events |= kEvRxChar;
         } else if (unreadPending) {
-            if (inQueue == 0) {
+            if (inQueue() == 0) {
                 unreadPending = false;  // purged or read by the owner
-            } else if (inQueue > unreadCount) {
+            } else if (inQueue() > unreadCount) {
                 events |= kEvRxChar;
             } else {
-                unreadCount = inQueue;
+                unreadCount = inQueue();
             }
-        } else if (w.readable && inQueue > 0) {
+        } else if (w.readable && (!w.hangup || inQueue() > 0)) {
             events |= kEvRxChar;
         }
-        if ((events & kEvRxChar) && inQueue * 10 >= link->inputQueueSize.load() * 8) {
+        if ((events & kEvRxChar) && (mask & kEvRx80Full) &&
+            inQueue() * 10 >= link->inputQueueSize.load() * 8) {
             events |= kEvRx80Full;
         }
         if (watchLines) events |= watch.changes();
@@ -132,40 +139,23 @@ void runEventThread(int fd, const std::shared_ptr<CommLink>& link,
         events &= mask;
 
         if (events != 0) {
-            link->postNotice({CommNotice::Kind::ComEvent, events, 0});
-            const auto outcome = link->waitFinished();
+            const auto outcome = link->process({CommNotice::Kind::ComEvent, events, 0});
             if (!outcome) break;
             unreadPending = outcome->left == EventOutcome::Left::Unread;
             unreadCount = outcome->waiting;
             receiveAgain = outcome->left == EventOutcome::Left::AfterError && outcome->waiting > 0;
         }
         if (w.hangup) {
-            link->postNotice({CommNotice::Kind::PortFailed, 0, EIO});
+            link->process({CommNotice::Kind::PortFailed, 0, EIO});
             break;
         }
     }
 }
 
-void runMessageThread(const std::shared_ptr<CommLink>& link, const TMsgThread::Processor& process,
-                      const std::shared_ptr<MainThreadDispatcher>& dispatcher) {
+void runMessageThread(const std::shared_ptr<CommLink>& link) {
     while (auto notice = link->takeNotice()) {
-        EventOutcome outcome;
-        if (dispatcher && link->useMainThread.load()) {
-            const std::uint64_t task = link->newTask();
-            dispatcher->post([link, process, n = *notice, task] {
-                // Runs on the main thread, where the port is also closed: a port closed since the
-                // notice was posted is not touched.
-                if (link->terminated()) return;
-                link->finishTask(task, process(n));
-            });
-            auto done = link->waitTask(task);
-            if (!done) break;
-            outcome = *done;
-        } else {
-            outcome = process(*notice);
-        }
+        link->processTaken(*notice);
         if (notice->kind == CommNotice::Kind::PortFailed) break;
-        link->finishNotice(outcome);
     }
 }
 
@@ -176,7 +166,8 @@ void CommLink::terminate() {
         std::lock_guard lock(m_mutex);
         m_terminated = true;
     }
-    m_changed.notify_all();
+    m_noticePosted.notify_all();
+    m_finished.give();
     wake.wake();
 }
 
@@ -185,57 +176,52 @@ bool CommLink::terminated() const {
     return m_terminated;
 }
 
-void CommLink::postNotice(const CommNotice& notice) {
-    {
-        std::lock_guard lock(m_mutex);
-        m_notices.push_back(notice);
+std::optional<EventOutcome> CommLink::process(const CommNotice& notice) {
+    const auto dispatcher = m_dispatcher.lock();
+    if (dispatcher && useMainThread.load()) {
+        dispatcher->post([link = shared_from_this(), notice] {
+            // Runs on the main thread, where the port is also closed: a port closed since the
+            // notice was posted is not touched.
+            if (link->terminated()) return;
+            link->finish(link->m_process(notice));
+        });
+    } else {
+        {
+            std::lock_guard lock(m_mutex);
+            m_notices.push_back(notice);
+        }
+        m_noticePosted.notify_one();
     }
-    m_changed.notify_all();
+    // A failed port is shut down by its processing, which ends this thread too.
+    if (notice.kind == CommNotice::Kind::PortFailed) return std::nullopt;
+
+    for (;;) {
+        m_finished.take();
+        std::lock_guard lock(m_mutex);
+        if (m_terminated) return std::nullopt;
+        if (m_outcome) return std::exchange(m_outcome, std::nullopt);
+    }
 }
 
 std::optional<CommNotice> CommLink::takeNotice() {
     std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [this] { return m_terminated || !m_notices.empty(); });
+    m_noticePosted.wait(lock, [this] { return m_terminated || !m_notices.empty(); });
     if (m_terminated) return std::nullopt;
     CommNotice notice = m_notices.front();
     m_notices.pop_front();
     return notice;
 }
 
-void CommLink::finishNotice(const EventOutcome& outcome) {
+void CommLink::processTaken(const CommNotice& notice) {
+    finish(m_process(notice));
+}
+
+void CommLink::finish(const EventOutcome& outcome) {
     {
         std::lock_guard lock(m_mutex);
-        m_finished = outcome;
+        m_outcome = outcome;
     }
-    m_changed.notify_all();
-}
-
-std::optional<EventOutcome> CommLink::waitFinished() {
-    std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [this] { return m_terminated || m_finished.has_value(); });
-    if (m_terminated) return std::nullopt;
-    return std::exchange(m_finished, std::nullopt);
-}
-
-std::uint64_t CommLink::newTask() {
-    std::lock_guard lock(m_mutex);
-    return ++m_lastTask;
-}
-
-void CommLink::finishTask(std::uint64_t task, const EventOutcome& outcome) {
-    {
-        std::lock_guard lock(m_mutex);
-        m_finishedTask = task;
-        m_taskOutcome = outcome;
-    }
-    m_changed.notify_all();
-}
-
-std::optional<EventOutcome> CommLink::waitTask(std::uint64_t task) {
-    std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [&] { return m_terminated || m_finishedTask == task; });
-    if (m_terminated) return std::nullopt;
-    return m_taskOutcome;
+    m_finished.give();
 }
 
 TCommThread::TCommThread(int handle, std::shared_ptr<CommLink> link,
@@ -252,11 +238,8 @@ void TCommThread::join() {
     if (m_thread.joinable()) m_thread.join();
 }
 
-TMsgThread::TMsgThread(std::shared_ptr<CommLink> link, Processor process,
-                       std::shared_ptr<MainThreadDispatcher> dispatcher)
-    : m_thread(
-          [link = std::move(link), process = std::move(process),
-           dispatcher = std::move(dispatcher)] { runMessageThread(link, process, dispatcher); }) {}
+TMsgThread::TMsgThread(std::shared_ptr<CommLink> link)
+    : m_thread([link = std::move(link)] { runMessageThread(link); }) {}
 
 TMsgThread::~TMsgThread() {
     joinOrRelease();

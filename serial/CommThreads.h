@@ -5,14 +5,14 @@
 // TCommThread (the event thread) waits on the port with poll and a wake-up pipe, so it uses no
 // time while the line is idle and stops at once when asked. It turns what it sees into an event
 // mask (bytes arrived, output drained, a modem line changed, a line error was counted) and hands
-// it to the message thread as a notice, then waits until that notice has been processed before
-// it looks at the port again: the processing reads what is waiting, so the event thread never
-// reports the same bytes twice and never spins on input that is waiting to be read. It never
-// calls the component.
+// it over as a notice, then waits until that notice has been processed before it looks at the
+// port again: the processing reads what is waiting, so the event thread never reports the same
+// bytes twice and never spins on input that is waiting to be read. It never calls the component.
 //
-// TMsgThread (the message thread) takes each notice and has it processed: on the main thread
-// through the MainThreadDispatcher (waiting until it has run there) when one is set and
-// UseMainThread is on, otherwise on the message thread itself.
+// Where a notice is processed: on the main thread, through the MainThreadDispatcher, when one is
+// set and UseMainThread is on; the event thread posts it there itself, so that a receive event
+// costs one hand-over to the main thread and one back. Otherwise TMsgThread (the message thread)
+// takes the notice and processes it.
 //
 // CommLink is shared by the component and both threads and outlives whichever ends last, so a
 // task queued on the main thread after the port closed finds the link marked terminated and does
@@ -27,6 +27,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <utility>
 
 #include "serial/LineControl.h"
 #include "serial/MainThreadDispatcher.h"
@@ -55,30 +56,32 @@ struct EventOutcome {
     std::uint32_t waiting = 0;  // bytes seen waiting and left there
 };
 
-class CommLink {
+class CommLink : public std::enable_shared_from_this<CommLink> {
   public:
+    // Runs the event processing for one notice; must not throw.
+    using Processor = std::function<EventOutcome(const CommNotice&)>;
+
     CommLink(std::uint32_t eventMask, std::uint32_t baudRate, std::uint32_t inputQueueSize,
-             bool useMainThread)
+             bool useMainThread, Processor process,
+             std::shared_ptr<MainThreadDispatcher> dispatcher)
         : eventMask(eventMask),
           baudRate(baudRate),
           inputQueueSize(inputQueueSize),
-          useMainThread(useMainThread) {}
+          useMainThread(useMainThread),
+          m_process(std::move(process)),
+          m_dispatcher(std::move(dispatcher)) {}
 
     // Ends both threads: every wait below returns nothing from now on, the event thread wakes.
     void terminate();
     bool terminated() const;
 
-    // Event thread -> message thread.
-    void postNotice(const CommNotice& notice);
-    std::optional<CommNotice> takeNotice();
-    // Message thread -> event thread: the notice taken last has been processed.
-    void finishNotice(const EventOutcome& outcome);
-    std::optional<EventOutcome> waitFinished();
+    // Event thread: has the notice processed, on the main thread or by the message thread, and
+    // then, unless it reports a failed port, waits for the outcome. Nothing once terminated.
+    std::optional<EventOutcome> process(const CommNotice& notice);
 
-    // Main-thread tasks of the message thread.
-    std::uint64_t newTask();
-    void finishTask(std::uint64_t task, const EventOutcome& outcome);
-    std::optional<EventOutcome> waitTask(std::uint64_t task);
+    // Message thread: the next notice for it (nothing once terminated), and running it.
+    std::optional<CommNotice> takeNotice();
+    void processTaken(const CommNotice& notice);
 
     // Written by the component on the main thread, read by the event thread.
     std::atomic<std::uint32_t> eventMask;
@@ -89,14 +92,20 @@ class CommLink {
     posix::WakePipe wake;
 
   private:
+    void finish(const EventOutcome& outcome);
+
+    const Processor m_process;
+    // Not owned: a task left in the dispatcher's queue holds the link, which must not hold the
+    // dispatcher in turn.
+    const std::weak_ptr<MainThreadDispatcher> m_dispatcher;
+
+    // Given once for every notice processed, and by terminate(): the event thread waits on it.
+    posix::Signal m_finished;
     mutable std::mutex m_mutex;
-    std::condition_variable m_changed;
+    std::condition_variable m_noticePosted;  // the message thread waits on it
     bool m_terminated = false;
     std::deque<CommNotice> m_notices;
-    std::optional<EventOutcome> m_finished;
-    std::uint64_t m_lastTask = 0;
-    std::uint64_t m_finishedTask = 0;
-    EventOutcome m_taskOutcome;
+    std::optional<EventOutcome> m_outcome;
 };
 
 class TCommThread {
@@ -116,11 +125,7 @@ class TCommThread {
 
 class TMsgThread {
   public:
-    // Runs the event processing for one notice; must not throw.
-    using Processor = std::function<EventOutcome(const CommNotice&)>;
-
-    TMsgThread(std::shared_ptr<CommLink> link, Processor process,
-               std::shared_ptr<MainThreadDispatcher> dispatcher);
+    explicit TMsgThread(std::shared_ptr<CommLink> link);
     ~TMsgThread();
     TMsgThread(const TMsgThread&) = delete;
     TMsgThread& operator=(const TMsgThread&) = delete;

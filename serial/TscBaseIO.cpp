@@ -128,7 +128,7 @@ void TscBaseIO::DoNotify(int Code) {
 }
 
 void TscBaseIO::DoReceived(const std::uint8_t* Buffer, std::uint32_t Count) {
-    log(2, "Input data length: " + std::to_string(Count));
+    if (m_log) log(2, "Input data length: " + std::to_string(Count));
     bool handled = false;
     if (m_dataProcessor) m_dataProcessor->DoProcessing(Buffer, Count, handled);
     if (m_terminal && !handled) TerminalWrite(Buffer, Count);

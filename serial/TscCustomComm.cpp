@@ -335,14 +335,11 @@ void TscCustomComm::ApplySettings() {
 
 void TscCustomComm::StartThreads() {
     if (!m_link) {
-        m_link = std::make_shared<CommLink>(m_eventMask.load(), m_config.dcb.BaudRate,
-                                            m_bufferInSize, m_useMainThread);
+        m_link = std::make_shared<CommLink>(
+            m_eventMask.load(), m_config.dcb.BaudRate, m_bufferInSize, m_useMainThread,
+            [this](const CommNotice& notice) { return processNotice(notice); }, m_dispatcher);
     }
-    if (!m_msgThread) {
-        m_msgThread = std::make_unique<TMsgThread>(
-            m_link, [this](const CommNotice& notice) { return processNotice(notice); },
-            m_dispatcher);
-    }
+    if (!m_msgThread) m_msgThread = std::make_unique<TMsgThread>(m_link);
     if (!m_commThread) {
         m_commThread = std::make_unique<TCommThread>(m_handle.load(), m_link, m_lines);
     }
@@ -394,16 +391,17 @@ TscCustomComm::StatusQuery TscCustomComm::queryErrorAndStatus() {
     const int fd = m_handle.load();
     m_stat = COMSTAT{};
     if (fd == kInvalidHandle) return {};
+    // The input queue and the error counters only: the event processing needs no more, and a
+    // receive event should cost as few calls to the port as it can. A port that kept no
+    // counters at the open (a pseudo-terminal) is not asked again.
     const auto in = posix::InputQueueCount(fd);
     m_stat.cbInQue = in.value_or(0);
-    m_stat.cbOutQue = posix::OutputQueueCount(fd).value_or(0);
     StatusQuery query;
     query.ok = in.has_value();
+    if (!m_countersBaseline) return query;
     if (auto counters = m_lines->readCounters(fd)) {
-        if (m_countersBaseline) {
-            query.errors =
-                LineErrorBits(*m_countersBaseline, *counters, m_config.dcb.Flags & kDcbParity);
-        }
+        query.errors =
+            LineErrorBits(*m_countersBaseline, *counters, m_config.dcb.Flags & kDcbParity);
         m_countersBaseline = counters;
     }
     return query;
@@ -473,8 +471,11 @@ EventOutcome TscCustomComm::ProcessCommEvent(std::uint32_t events) {
                     }
                     DoReceived(buffer->data(), count);
                     if (portGone()) return {};
-                    // Bytes that came meanwhile are read in this event too. A line error counted
-                    // meanwhile is reported now, and the bytes after it wait for the next event.
+                    // Everything the query saw has been read: bytes that came since are the
+                    // next event's, which looks for line errors before it reads them.
+                    if (count >= m_stat.cbInQue) break;
+                    // More was waiting than the buffer holds. A line error counted meanwhile is
+                    // reported now, and the bytes after it wait for the next event.
                     const StatusQuery again = queryErrorAndStatus();
                     if (again.errors != 0) {
                         outcome = {EventOutcome::Left::AfterError, m_stat.cbInQue};

@@ -169,7 +169,9 @@ class TscCustomComm : public TscBaseIO {
     // The event processing of one event mask (on the main thread under UseMainThread).
     EventOutcome ProcessCommEvent(std::uint32_t events);
 
-    COMSTAT m_stat;  // filled by every status query of the event processing
+    // Filled by every status query of the event processing: the bytes waiting (cbInQue); the
+    // output queue is not asked for there (NotYetSend asks).
+    COMSTAT m_stat;
 
   private:
     struct StatusQuery {

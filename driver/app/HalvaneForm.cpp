@@ -11,7 +11,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegion>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSystemTrayIcon>
 #include <QThread>
 #include <QToolButton>
@@ -41,6 +43,7 @@ constexpr int kRepeatInterval = 1000;
 constexpr int kSessionEndWaitMs = 30'000;
 constexpr int kFieldNameWidth = 150;  // the reply list's column of field names
 constexpr unsigned long kClosePauseMs = 100;
+constexpr int kIndicatorPeriodMs = 50;
 
 // Replies, command lines and the texts of the conversation are one-byte text in Windows-1252.
 QString fromOneByte(const std::string& text) {
@@ -72,6 +75,8 @@ THalvaneForm::THalvaneForm(FormContext context, QWidget* parent)
         LinkEngine::Seams{m_context.clock, m_timer1, m_context.pump, *this, *this},
         m_context.tables);
     m_commands = std::make_unique<CommandInterface>(*m_engine, *this, m_timerBusyMessage, *this);
+    m_indicatorRefresh = std::make_unique<CoalescedRefresh>(m_indicatorTimer, kIndicatorPeriodMs,
+                                                            [this] { showIndicators(); });
 
     m_context.port.onReceived = [this](std::span<const std::uint8_t> bytes) {
         m_engine->scComm1AfterReceive(bytes);
@@ -163,9 +168,10 @@ void THalvaneForm::createControls() {
     ListBox1 = new QListWidget(this);
     ListBox1->setGeometry(201, 66, 385, 164);
     ListBox1->setItemDelegate(new ReplyLineDelegate(kFieldNameWidth, ListBox1));
-    Label1 = label(this, 201, 238, 80, 18, QString::number(m_engine->Label1));
-    Label9 = label(this, 300, 238, 80, 18, QString::number(m_engine->Label9));
-    Label14 = label(this, 400, 238, 80, 18, QString::number(m_engine->Label14));
+    m_shown = {m_engine->Label1, m_engine->Label9, m_engine->Label14, false, false};
+    Label1 = label(this, 201, 238, 80, 18, QString::number(m_shown.sent));
+    Label9 = label(this, 300, 238, 80, 18, QString::number(m_shown.events));
+    Label14 = label(this, 400, 238, 80, 18, QString::number(m_shown.delivered));
 
     // Escape closes (hides) the window and Enter sends the command, from every control.
     for (QObject* o :
@@ -581,26 +587,38 @@ void THalvaneForm::ClearDeviceInput() {
 }
 
 void THalvaneForm::setListLines(const std::vector<std::string>& lines) {
-    ListBox1->clear();
     m_replaceListOnReply = false;
-    addListLines(lines);
+    putListLines(lines, 0);
 }
 
 void THalvaneForm::addListLines(const std::vector<std::string>& lines) {
-    if (m_replaceListOnReply) {
-        ListBox1->clear();
-        m_replaceListOnReply = false;
-    }
+    const int from = m_replaceListOnReply ? 0 : ListBox1->count();
+    m_replaceListOnReply = false;
+    putListLines(lines, from);
+}
+
+void THalvaneForm::putListLines(const std::vector<std::string>& lines, int from) {
     // The lines of the reply the engine has just decoded into its record, named after it.
     const std::vector<std::string> names =
         hart::ReplyLineTitles(lines, hart::DecodedReplySlots(m_engine->msg));
+    // A row that stays as it was is not touched: a repeated command repaints only the values
+    // that changed, and the list keeps its scroll position.
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const QString line = fromOneByte(lines[i]);
+        const int row = from + static_cast<int>(i);
+        const QString text = fromOneByte(lines[i]);
         const QString name = ReplyLineName(names[i]);
-        auto* item = new QListWidgetItem(line, ListBox1);
-        item->setData(ReplyLineDelegate::kNameRole, name);
-        item->setToolTip(name + QLatin1String(": ") + line);
+        QListWidgetItem* item =
+            row < ListBox1->count() ? ListBox1->item(row) : new QListWidgetItem(ListBox1);
+        if (item->text() != text) item->setText(text);
+        if (item->data(ReplyLineDelegate::kNameRole).toString() != name) {
+            item->setData(ReplyLineDelegate::kNameRole, name);
+        }
+        const QString tip = name + QLatin1String(": ") + text;
+        if (item->toolTip() != tip) item->setToolTip(tip);
     }
+    const int rows = from + static_cast<int>(lines.size());
+    while (ListBox1->count() > rows)
+        delete ListBox1->takeItem(ListBox1->count() - 1);
 }
 
 void THalvaneForm::setItemText(const std::string& text) {
@@ -612,13 +630,46 @@ void THalvaneForm::setItemLines(const std::vector<std::string>& lines) {
 }
 
 void THalvaneForm::indicatorsChanged() {
-    Label1->setText(QString::number(m_engine->Label1));
-    Label9->setText(QString::number(m_engine->Label9));
-    Label14->setText(QString::number(m_engine->Label14));
-    Label4->setVisible(m_engine->txShown);
-    Label8->setVisible(m_engine->rxShown);
-    // The engine may block the main thread next (the after-send wait): paint now.
-    if (isVisible()) repaint();
+    // Nobody sees a hidden window: it catches up when it is shown.
+    if (!isVisible()) return;
+    // Tx lights as a frame is sent, and the engine blocks the main thread while it goes out; a
+    // delivered reply's count goes with the reply list that is painted next. Both show at once.
+    if ((m_engine->txShown && !m_shown.tx) || m_engine->Label14 != m_shown.delivered) {
+        m_indicatorRefresh->showNow();
+    } else {
+        m_indicatorRefresh->changed();
+    }
+}
+
+void THalvaneForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    m_indicatorRefresh->showNow();
+}
+
+void THalvaneForm::showIndicators() {
+    QRegion changed;
+    auto showCounter = [&changed](QLabel* label, int& shown, int value) {
+        if (shown == value) return;
+        shown = value;
+        label->setText(QString::number(value));
+        changed += label->geometry();
+    };
+    auto showIndicator = [&changed](QLabel* label, bool& shown, bool on) {
+        if (shown == on) return;
+        shown = on;
+        label->setVisible(on);
+        changed += label->geometry();
+    };
+    const bool sending = m_engine->txShown && !m_shown.tx;
+    showCounter(Label1, m_shown.sent, m_engine->Label1);
+    showCounter(Label9, m_shown.events, m_engine->Label9);
+    showCounter(Label14, m_shown.delivered, m_engine->Label14);
+    // Tx and Rx share their place with "gone": they stay hidden while the device is away.
+    const bool gone = m_portWatch->gone();
+    showIndicator(Label4, m_shown.tx, m_engine->txShown && !gone);
+    showIndicator(Label8, m_shown.rx, m_engine->rxShown && !gone);
+    // Painted by the event loop, except before the send blocks it.
+    if (sending && isVisible()) repaint(changed);
 }
 
 void THalvaneForm::frameReceived(const hart::ReceivedFrame& frame) {
@@ -687,10 +738,7 @@ void THalvaneForm::showPortGone(bool gone) {
                   "comes back; until then every command answers \"Communication Error!\".")
                    .arg(port, QString::fromStdString(m_portWatch->device()))
              : QString());
-    if (gone) {
-        Label4->hide();
-        Label8->hide();
-    }
+    if (gone) m_indicatorRefresh->showNow();  // Tx and Rx make way for "gone"
     if (TrayIcon1) {
         TrayIcon1->setToolTip(gone ? tr("Halvane: %1 gone").arg(port) : QStringLiteral("Halvane"));
     }

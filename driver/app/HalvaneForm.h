@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/app/CoalescedRefresh.h"
 #include "driver/app/DriverPort.h"
 #include "driver/app/PortListInfo.h"
 #include "driver/app/PortWatch.h"
@@ -174,6 +175,7 @@ class THalvaneForm final : public QWidget, public LinkPort, public LinkView, pub
   protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -199,6 +201,10 @@ class THalvaneForm final : public QWidget, public LinkPort, public LinkView, pub
     bool openPort(int number, std::string* problem = nullptr);
     void scanPorts();
     void showModemText();
+    // Puts the engine's counters and Tx/Rx indicators on screen, only those that changed.
+    void showIndicators();
+    // Puts `lines` into the reply list from row `from` on; the rows after them go.
+    void putListLines(const std::vector<std::string>& lines, int from);
 
     FormContext m_context;
     QtEngineTimer m_timer1;
@@ -212,6 +218,16 @@ class THalvaneForm final : public QWidget, public LinkPort, public LinkView, pub
     bool m_centred = false;
     // A repeated command leaves the list as it is until its reply (or error) replaces it.
     bool m_replaceListOnReply = false;
+
+    // A reply arrives as a dozen receive events or more, each changing the counters: they are
+    // shown at most 20 times a second.
+    struct ShownIndicators {
+        int sent = 0, events = 0, delivered = 0;
+        bool tx = false, rx = false;
+    };
+    ShownIndicators m_shown;
+    QtEngineTimer m_indicatorTimer;
+    std::unique_ptr<CoalescedRefresh> m_indicatorRefresh;
 };
 
 }  // namespace driver

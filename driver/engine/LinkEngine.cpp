@@ -276,6 +276,7 @@ void LinkEngine::acceptFrame(const hart::ReceivedFrame& frame) {
     m_seams.view.setListLines(lines);
     m_seams.view.setItemLines(lines);
     ++Label14;
+    m_seams.view.indicatorsChanged();
     Busy = false;
     msg.DataToSend = false;
     m_seams.timer1.setEnabled(false);

@@ -197,6 +197,24 @@ void WakePipe::drain() {
     }
 }
 
+Signal::Signal() {
+    if (::sem_init(&m_semaphore, 0, 0) != 0) {
+        throw std::system_error(errno, std::generic_category(), "sem_init");
+    }
+}
+
+Signal::~Signal() {
+    ::sem_destroy(&m_semaphore);
+}
+
+void Signal::give() {
+    ::sem_post(&m_semaphore);
+}
+
+void Signal::take() {
+    retryOnEintr([&] { return ::sem_wait(&m_semaphore); });
+}
+
 WaitResult WaitForPort(int fd, bool watchInput, const WakePipe& wake, int timeoutMs) {
     // Hang-up and errors are reported even when input is not watched.
     pollfd p[2] = {{fd, static_cast<short>(watchInput ? POLLIN : 0), 0},

@@ -1,8 +1,11 @@
 #pragma once
 
 // The POSIX calls of the serial component: opening a port device for exclusive use, line
-// settings, queue counts, purges, reading and writing, and the event wait with its wake-up pipe.
-// Every call retries on EINTR. Nothing here keeps state besides the wake-up pipe.
+// settings, queue counts, purges, reading and writing, the event wait with its wake-up pipe, and
+// the signal the event thread waits on while its event is processed. Every call retries on
+// EINTR. Nothing here keeps state besides the wake-up pipe and the signal.
+
+#include <semaphore.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -81,6 +84,23 @@ class WakePipe {
   private:
     int m_read = -1;
     int m_write = -1;
+};
+
+// A count of signals one thread waits for and another gives: a POSIX semaphore, so that the
+// waiter sleeps in one call and wakes without a lock to take again, as a condition variable
+// would make it.
+class Signal {
+  public:
+    Signal();  // throws std::system_error when no semaphore can be made
+    ~Signal();
+    Signal(const Signal&) = delete;
+    Signal& operator=(const Signal&) = delete;
+
+    void give();  // any thread
+    void take();  // waits until a signal was given, and uses it up
+
+  private:
+    sem_t m_semaphore;
 };
 
 struct WaitResult {

@@ -3,7 +3,7 @@
 // The main-thread dispatcher of the Qt programs: each task is a queued call into the application
 // object, so it runs on the main thread when that thread next returns to its event loop. Tasks
 // posted while no application object exists, or left when it is destroyed, are dropped (the
-// component's message thread then waits until the port closes).
+// component's event thread then waits until the port closes).
 
 #include "serial/MainThreadDispatcher.h"
 

@@ -435,6 +435,55 @@ TEST_F(HalvaneFormTest, TheReplyListNamesItsLines) {
                                         "Loop current (mA)", "PV unit", "PV", "SV unit"}));
     EXPECT_EQ(texts, (std::vector<std::string>{"3", "0", "", "", "4", "kPa", "101.5", "x"}))
         << "the lines stay as served";
+
+    // The next reply changes the rows that differ, and the rows it does not have go.
+    const QListWidgetItem* unit = form->ListBox1->item(5);
+    form->setListLines({"3", "0", "", "", "4", "kPa", "101.7"});
+    ASSERT_EQ(form->ListBox1->count(), 7);
+    EXPECT_EQ(form->ListBox1->item(5), unit) << "a row that stays is not touched";
+    EXPECT_EQ(form->ListBox1->item(6)->text(), "101.7");
+    EXPECT_EQ(form->ListBox1->item(6)->toolTip(), "PV: 101.7");
+}
+
+TEST_F(HalvaneFormTest, TheCountersAndIndicatorsEndOnTheEnginesLastState) {
+    port.devices[1] = kModem;
+    start("[SerialPort]\nCOM=1\n");
+    LinkEngine& engine = form->engine();
+    // A hidden window is not refreshed; it catches up when it is shown.
+    ++engine.Label1;
+    form->indicatorsChanged();
+    EXPECT_EQ(form->Label1->text(), "1");
+    form->show();
+    EXPECT_EQ(form->Label1->text(), "2");
+
+    // A frame goes out: Tx is on screen before the engine blocks the main thread to send it.
+    ++engine.Label1;
+    engine.txShown = true;
+    form->indicatorsChanged();
+    EXPECT_FALSE(form->Label4->isHidden());
+    EXPECT_EQ(form->Label1->text(), "3");
+
+    // Its reply comes in many receive events, faster than they are shown: they show together.
+    engine.txShown = false;
+    form->indicatorsChanged();
+    for (int i = 0; i < 40; ++i) {
+        ++engine.Label9;
+        engine.rxShown = true;
+        form->indicatorsChanged();
+    }
+    EXPECT_EQ(form->Label9->text(), "0");
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (form->Label9->text() != "40" && elapsed.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    EXPECT_EQ(form->Label9->text(), "40");
+    EXPECT_TRUE(form->Label4->isHidden());
+    EXPECT_FALSE(form->Label8->isHidden());
+
+    // The count of delivered replies shows with the reply it counts.
+    ++engine.Label14;
+    form->indicatorsChanged();
+    EXPECT_EQ(form->Label14->text(), "2");
 }
 
 TEST_F(HalvaneFormTest, ExecutesFromClientsReachTheCommandInterface) {

@@ -132,6 +132,15 @@ TEST_F(PortFollowingTest, AGonePortFailsAtOnceAndIsOpenedAgainWhenItsDeviceRetur
     ASSERT_TRUE(runEventsUntil([&] { return form.portWatch().gone(); }));
     EXPECT_FALSE(port.isOpen());
     EXPECT_TRUE(form.portGoneLabel->isVisibleTo(&form));
+    // A refresh of the counters that was still due keeps Rx off the place of "gone".
+    form.show();
+    LinkEngine& engine = form.engine();
+    ++engine.Label9;
+    engine.rxShown = true;
+    form.indicatorsChanged();
+    const QString events = QString::number(engine.Label9);
+    ASSERT_TRUE(runEventsUntil([&] { return form.Label9->text() == events; }));
+    EXPECT_TRUE(form.Label8->isHidden());
     EXPECT_EQ(form.portText(), "COM5 (port gone)");
     EXPECT_EQ(form.UsedPort->currentText(), "COM5");  // still the port the driver uses
 
