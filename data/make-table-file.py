@@ -10,7 +10,8 @@ from pathlib import Path
 HERE = Path(__file__).resolve().parent
 
 SECTIONS = [
-    ("Distributors", "manufacturer", "Manufacturer identification codes (command 0, byte 1)."),
+    ("Distributors", "manufacturer",
+     "Manufacturer identification codes: command 0 byte 1, and from HART 7 on bytes 17-18."),
     ("Units", "unit", "Engineering unit codes."),
     ("TransferFunction", "transfer_function", "Transfer function codes."),
     ("AlarmSelectionCode", "alarm_selection", "Analog output alarm selection codes."),
@@ -31,12 +32,20 @@ MESSAGES = [
 
 
 def read_codes(path):
+    """The codes by table; a line with an empty name or a code listed twice stops the build, since
+    the driver would show a blank line or a name chosen by chance for it."""
     codes = {}
-    for line in path.read_text(encoding="utf-8").splitlines():
+    for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), start=1):
         if not line or line.startswith("#") or line.startswith("table\t"):
             continue
         table, code, name = line.split("\t", 2)
-        codes.setdefault(table, []).append((int(code), name.strip()))
+        name = name.strip()
+        if not name:
+            sys.exit(f"{path.name}:{number}: {table} code {code} has no name; leave the code out "
+                     "instead, so that it shows as its number")
+        if any(c == int(code) for c, _ in codes.get(table, [])):
+            sys.exit(f"{path.name}:{number}: {table} code {code} is listed twice")
+        codes.setdefault(table, []).append((int(code), name))
     return codes
 
 
@@ -49,10 +58,10 @@ def main():
     ]
     for section, table, comment in SECTIONS:
         out += ["", f"; {comment}", f"[{section}]"]
-        # Command 0 carries a one-byte manufacturer code; the 16-bit identifiers of newer
-        # manufacturers appear only in HART 7 identity data and cannot be keys here.
-        entries = [(c, n) for c, n in codes.get(table, []) if c <= 255]
-        out += [f"{c}={n}" for c, n in sorted(entries)]
+        # Manufacturer codes above 255 are the 16-bit codes that HART 7 devices report in
+        # command 0 (reply bytes 17-18); the driver looks them up when the expanded device type
+        # names no manufacturer.
+        out += [f"{c}={n}" for c, n in sorted(codes.get(table, []))]
     out += ["", "; Expanded device types of HART 7 devices (\"byte1,byte2\") that name a manufacturer",
             "; the Distributors section lacks. Add entries for the devices on your loops.",
             "[ExpDevTypeMfr]",

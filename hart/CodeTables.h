@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,14 +27,19 @@ class CodeTables {
     explicit CodeTables(std::filesystem::path tableFile);
 
     const std::filesystem::path& path() const { return m_file.path(); }
+    const platform::IniFile& file() const { return m_file; }
 
     // Put before the key of every code the table lacks; empty in the built-in language, so an
     // unknown unit 250 reads "250".
     void setUnknownCodePrefix(std::string prefix) { m_unknownPrefix = std::move(prefix); }
     const std::string& unknownCodePrefix() const { return m_unknownPrefix; }
 
+    // From HART revision 7 on, the first two identity bytes are an expanded device type; the
+    // name is then looked up in ExpDevTypeMfr, and when that has none, the device's own 16-bit
+    // manufacturer code (command 0 reply bytes 17-18) in Distributors.
     std::string DistributorName(std::uint8_t manufacturer, std::uint8_t deviceType,
-                                std::uint8_t hartRevision) const;
+                                std::uint8_t hartRevision,
+                                std::optional<std::uint16_t> manufacturerCode = {}) const;
     std::string InstrumentName(std::uint8_t manufacturer, std::uint8_t deviceType,
                                std::uint8_t hartRevision) const;
     std::string UnitName(std::uint8_t code) const;
@@ -51,8 +57,9 @@ class CodeTables {
     std::string m_unknownPrefix;
 };
 
-// One-byte text through code page 1250 and back: characters that code page lacks become their
-// unaccented letter or '?'.
+// One-byte (Windows-1252) text through code page 1250 and back: characters that code page lacks
+// become the best fit the platform's published table gives them (an unaccented letter, a digit
+// for a superscript or fraction, '!' for the inverted exclamation mark ...) or '?'.
 std::string RoundTripCodePage1250(std::string_view text);
 
 }  // namespace hart

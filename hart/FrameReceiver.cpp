@@ -1,6 +1,7 @@
 #include "hart/FrameReceiver.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace hart {
 
@@ -52,6 +53,8 @@ bool EchoMatches(const HartMessage& request, const ReceivedFrame& frame) {
 std::optional<ReceivedFrame> FrameReceiver::ReceiveEvent(std::span<const std::uint8_t> bytes,
                                                          const HartMessage& request) {
     if (bytes.empty()) return std::nullopt;
+    m_eventHasError = std::exchange(m_errorBeforeNextEvent, false);
+    if (m_eventHasError) m_lineError = true;
     append(bytes);
     for (std::size_t pass = 0; pass < kMaxPasses && !m_buf.empty(); ++pass) {
         const Step result = step();
@@ -129,7 +132,7 @@ FrameReceiver::Step FrameReceiver::findFrameStart() {
         std::find_if(m_buf.begin(), m_buf.end(), [](std::uint8_t b) { return b != kPreamble; });
     if (start == m_buf.end()) return Step::NeedMore;  // only preambles so far
     m_rxStart = m_rxPos = static_cast<std::size_t>(start - m_buf.begin()) + 1;
-    m_lineError = false;
+    m_lineError = m_eventHasError;
     m_mp = mpDelimiter;
     return Step::Next;
 }

@@ -78,8 +78,16 @@ class FrameReceiver {
 
     // A frame is being sent: the receiver starts over with the next event.
     void restart() { m_mp = mpPreamble; }
-    // The serial port reported a line error; the frame in progress is not taken.
-    void markLineError() { m_lineError = true; }
+    // The serial port reported a line error (a parity error, an overrun ...). The serial
+    // component reports it before it hands over the bytes waiting in the port, among which is
+    // the bad one: neither the frame in progress nor a frame that starts in the next receive
+    // event is taken. A frame that starts in a later event is clean.
+    void markLineError() {
+        m_lineError = true;
+        m_errorBeforeNextEvent = true;
+    }
+    // The send tick clears the mark of the frame in progress (a failed write is reported the same
+    // way); the bytes not yet handed over keep theirs.
     void clearLineError() { m_lineError = false; }
 
     // Moves the buffer down by n bytes (nothing when n is not below the count held). A frame in
@@ -107,9 +115,11 @@ class FrameReceiver {
     MessageProgress m_mp = mpPreamble;
     MessageLength m_ml = mlShort;
     MessageDirection m_md = mdToSlave;
-    std::size_t m_rxStart = 0;  // 1-based position of the delimiter
-    std::size_t m_rxPos = 0;    // 1-based position of the next frame byte
-    bool m_lineError = false;
+    std::size_t m_rxStart = 0;            // 1-based position of the delimiter
+    std::size_t m_rxPos = 0;              // 1-based position of the next frame byte
+    bool m_lineError = false;             // of the frame in progress
+    bool m_errorBeforeNextEvent = false;  // reported since the last event
+    bool m_eventHasError = false;         // the current event's bytes follow a line error
     std::uint8_t m_delimiter = 0;
     // Kept from frame to frame, as short frames and short replies rely on.
     std::array<std::uint8_t, 5> m_address{};

@@ -1,5 +1,6 @@
 #include "hart/ReplyDecoder.h"
 
+#include <optional>
 #include <span>
 
 #include "hart/Conversions.h"
@@ -71,8 +72,12 @@ void decodeIdentity(HartMessage& msg, const CoreContext& context) {
     id.DeviceIdNumberLo = d[14];
 
     // From HART revision 7 on the first two bytes are the expanded device type; the lookups
-    // take the revision to know which key to use.
-    msg.S[1] = context.tables.DistributorName(d[4], d[5], d[7]);
+    // take the revision to know which key to use, and the manufacturer code that revision 7
+    // replies carry in data bytes 17-18 (Data[20..21]).
+    std::optional<std::uint16_t> manufacturerCode;
+    if (d[7] >= 7 && d[0] >= 2 + 19)
+        manufacturerCode = static_cast<std::uint16_t>(d[20] << 8 | d[21]);
+    msg.S[1] = context.tables.DistributorName(d[4], d[5], d[7], manufacturerCode);
     msg.S[2] = context.tables.InstrumentName(d[4], d[5], d[7]);
     for (std::size_t k = 6; k <= 11; ++k)
         msg.S[k - 3] = std::to_string(d[k]);

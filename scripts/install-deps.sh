@@ -10,6 +10,7 @@ packages=(
     libudev-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
+    python3
 )
 
 missing=()

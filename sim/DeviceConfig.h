@@ -56,8 +56,9 @@ struct DeviceConfig {
     int pollingAddress = 0;  // 0..63 (0..15 for revision 5)
     int revision = 7;        // HART universal command revision: 5, 6 or 7
     // Revision 7: 16-bit manufacturer and expanded device type. Revisions 5 and 6: 8-bit codes
-    // (the high byte must be 0).
-    std::uint16_t manufacturer = 0x3A;
+    // (the high byte must be 0). The revision 7 default is a registered manufacturer code
+    // (0x6041), so that a master shows a maker's name as it would for a real HART 7 device.
+    std::uint16_t manufacturer = 0x6041;
     std::uint16_t deviceType = 0xE0A1;
     std::uint16_t distributor = 0x3A;
     std::uint32_t deviceId = 0x0A0B0C;  // 24 bits

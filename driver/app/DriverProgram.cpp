@@ -9,6 +9,7 @@
 
 #include "ProjectVersion.h"
 #include "driver/app/DriverSettings.h"
+#include "driver/app/FileProblems.h"
 #include "driver/app/HalvaneForm.h"
 #include "driver/app/PreciseClock.h"
 #include "driver/app/QtMessagePump.h"
@@ -35,8 +36,8 @@ void printError(const std::string& text) {
     std::fflush(stderr);
 }
 
-// A start-up failure: on the standard error stream always, and in a message box when someone
-// can see it.
+// A start-up failure or a file the driver cannot use: on the standard error stream always, and
+// in a message box when someone can see it.
 void reportStartFailure(QtUserDialogs& dialogs, const std::string& text) {
     printError(text);
     if (dialogs.interactive()) dialogs.errorMessage(text);
@@ -153,14 +154,10 @@ int runDriver(const ProgramOptions& options) {
         return 1;
     }
     platform::IniFile settings(settingsFolder / kSettingsFileName);
+    if (auto message = settingsFileMessage(settings)) reportStartFailure(dialogs, *message);
 
-    const std::filesystem::path tableFile =
-        tableFilePath(QCoreApplication::applicationDirPath().toStdString());
-    if (!std::filesystem::exists(tableFile, ec)) {
-        printError("The table file " + tableFile.string() +
-                   " is missing; code names show as numbers. Reinstall the program.");
-    }
-    hart::CodeTables tables(tableFile);
+    hart::CodeTables tables(tableFilePath(QCoreApplication::applicationDirPath().toStdString()));
+    if (auto message = tableFileMessage(tables.file())) reportStartFailure(dialogs, *message);
 
     SerialDriverPort port(settings.path());
     port.setExceptionPresenter([&dialogs](const std::string& text) { dialogs.errorMessage(text); });

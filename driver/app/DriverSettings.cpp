@@ -5,7 +5,6 @@ namespace driver {
 namespace {
 
 constexpr const char* kSection = "SerialPort";
-constexpr int kHighestStoredPort = 10;
 
 }  // namespace
 
@@ -15,7 +14,7 @@ DriverSettings readDriverSettings(const platform::IniFile& file) {
     s.modemDetection = file.readBool(kSection, "ModemDetection", s.modemDetection);
     s.master = file.readInteger(kSection, "Master", s.master);
     const int com = file.readInteger(kSection, "COM", 0);
-    s.com = com < 0 || com > kHighestStoredPort ? 0 : com;
+    s.com = com < 0 || com > kLastPortNumber ? 0 : com;
     return s;
 }
 

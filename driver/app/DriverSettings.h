@@ -21,8 +21,8 @@ struct DriverSettings {
     int com = 0;     // 0 none, n for COMn
 };
 
-// Reads the keys. A "COM" above 10 or below 0 reads as 0 (none), so such a value leads to the
-// start-up scan although the port list goes up to COM20.
+// Reads the keys. A "COM" outside the port list (above 20 or below 0) reads as 0 (none), which
+// leads to the start-up scan.
 DriverSettings readDriverSettings(const platform::IniFile& file);
 
 // Each returns false when the file could not be written.

@@ -41,6 +41,7 @@ constexpr const char* kReallyExit =
     "Do You really want to exit Halvane?\r\nIt disallows to other programs to communicate with "
     "HART devices!";
 constexpr int kRepeatInterval = 1000;
+constexpr int kSessionEndWaitMs = 30'000;
 constexpr int kFieldNameWidth = 150;  // the reply list's column of field names
 constexpr unsigned long kClosePauseMs = 100;
 
@@ -88,6 +89,10 @@ THalvaneForm::THalvaneForm(FormContext context, QWidget* parent)
     Timer2.setInterval(kRepeatInterval);
     connect(&Timer2, &QTimer::timeout, this, &THalvaneForm::Timer2Timer);
     Timer2.start();
+
+    sessionEndWait.setSingleShot(true);
+    sessionEndWait.setInterval(kSessionEndWaitMs);
+    connect(&sessionEndWait, &QTimer::timeout, this, &THalvaneForm::sessionEndCancelled);
 }
 
 THalvaneForm::~THalvaneForm() {
@@ -303,6 +308,10 @@ bool THalvaneForm::openPort(int number, std::string* problem) {
     try {
         m_context.port.open(number);
         if (!m_context.port.isOpen()) return false;
+        // Opening raises RTS, which keys an RQ-20 modem's carrier on an idle loop and jams
+        // other masters and burst replies; the engine raises it only while it sends. The modem
+        // check leaves DTR on.
+        m_context.port.SetStateRTS(false);
         m_portWatch->opened(number);
         showPortGone(false);
         return true;
@@ -413,7 +422,7 @@ void THalvaneForm::showWindow() {
 
 void THalvaneForm::ShowPanel1Click() {
     // Someone uses the desktop: a session end that was asked about did not happen.
-    HideOnly = true;
+    sessionEndCancelled();
     showWindow();
 }
 
@@ -424,9 +433,18 @@ void THalvaneForm::ExitHalvane1Click() {
 
 void THalvaneForm::WMQueryEndSession() {
     HideOnly = false;
+    // The desktop says nothing when a logout is cancelled; a session that has not ended within
+    // the wait did not end.
+    sessionEndWait.start();
+}
+
+void THalvaneForm::sessionEndCancelled() {
+    sessionEndWait.stop();
+    if (!m_closed) HideOnly = true;
 }
 
 void THalvaneForm::endSession() {
+    sessionEndWait.stop();
     HideOnly = false;
     closeWindow();
 }

@@ -80,8 +80,11 @@ class THalvaneForm final : public QWidget, public LinkPort, public LinkView, pub
     // The notification-area menu.
     void ShowPanel1Click();
     void ExitHalvane1Click();
-    // The session manager asks whether the session may end: the window may close from now on.
+    // The session manager asks whether the session may end: the window may close from now on,
+    // until sessionEndWait runs out without the session ending.
     void WMQueryEndSession();
+    // The session did not end after all (a logout was cancelled): closing hides again.
+    void sessionEndCancelled();
     // The session ends (or the process was told to stop): close for real.
     void endSession();
 
@@ -132,6 +135,9 @@ class THalvaneForm final : public QWidget, public LinkPort, public LinkView, pub
     QLabel* noTrayNote = nullptr;
     QToolButton* panelToggle = nullptr;
     QTimer Timer2;
+    // How long a query to end the session lets the window close; a session that ends comes to
+    // endSession() well within it.
+    QTimer sessionEndWait;
     QMenu* PopupMenu1 = nullptr;
     QAction* ShowPanel1 = nullptr;
     QAction* ExitHalvane1 = nullptr;

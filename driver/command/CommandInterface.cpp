@@ -14,6 +14,22 @@ namespace {
 constexpr std::string_view kLongAddressCommand = "SET LONGADR:";
 constexpr int kLastPort = 20;
 
+// One field of "SET LONGADR:": up to three decimal digits, blanks around them allowed, 0..255.
+std::optional<std::uint8_t> longAddressByte(std::string_view field) {
+    while (!field.empty() && field.front() == ' ')
+        field.remove_prefix(1);
+    while (!field.empty() && field.back() == ' ')
+        field.remove_suffix(1);
+    if (field.empty() || field.size() > 3) return std::nullopt;
+    int value = 0;
+    for (char c : field) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value > 255) return std::nullopt;
+    return static_cast<std::uint8_t>(value);
+}
+
 std::string upperAsciiLetters(std::string text) {
     for (char& c : text) {
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
@@ -32,8 +48,9 @@ CommandInterface::CommandInterface(LinkEngine& engine, LinkView& item, EngineTim
 }
 
 void CommandInterface::DdeHartServerExecuteMacro(const std::vector<std::string>& lines) {
-    if (m_engine.Busy) {
-        // Only the exact terminate line gets through while a transaction runs.
+    if (m_engine.Busy || m_changingPort) {
+        // Only the exact terminate line gets through while a transaction or a port change runs
+        // (the modem check clears Busy and lets events run).
         if (lines.size() == 1 && (lines[0] == "TERMINATE" || lines[0] == "terminate")) {
             m_control.terminateDriver();
         }
@@ -76,24 +93,27 @@ void CommandInterface::applyControl(std::string_view control) {
         auto number = platform::parseInteger(control.substr(7));
         if (number && *number >= 1 && *number <= kLastPort &&
             control == "SET COM" + std::to_string(*number)) {
+            m_changingPort = true;
             m_control.changePort(*number);
+            m_changingPort = false;
+            // Busy again until the status text answers this execute.
+            m_engine.Busy = true;
             StatusMessage = 1;
         }
     }
 }
 
 bool CommandInterface::setLongAddress(std::string_view control) {
-    // Five numbers at fixed places: positions 13-15, 17-19, 21-23, 25-27, 29-31 (1-based), any
-    // separator between them. A field that does not read counts as 0; a number above 255
-    // refuses the whole command.
+    // Five decimal numbers at fixed places: positions 13-15, 17-19, 21-23, 25-27, 29-31
+    // (1-based), any separator between them. A field that is not a number 0..255 (hexadecimal,
+    // a sign, letters, nothing) refuses the whole command rather than set a wrong address.
     std::array<std::uint8_t, 5> address{};
     for (std::size_t k = 0; k < address.size(); ++k) {
         const std::size_t start = 12 + 4 * k;
         std::string_view field = start < control.size() ? control.substr(start, 3) : "";
-        auto value = platform::parseInteger(field);
-        int number = value.value_or(0);
-        if (number < 0 || number > 255) return false;
-        address[k] = static_cast<std::uint8_t>(number);
+        const auto value = longAddressByte(field);
+        if (!value) return false;
+        address[k] = *value;
     }
     address[0] &= 0x3F;
     if (m_engine.Regaddr >= 0 && m_engine.Regaddr < kRegistrySize) {

@@ -65,6 +65,7 @@ class CommandInterface {
     LinkView& m_item;
     EngineTimer& m_busyTimer;
     DriverControl& m_control;
+    bool m_changingPort = false;  // inside "SET COMn": executes are dropped as while busy
 };
 
 }  // namespace driver

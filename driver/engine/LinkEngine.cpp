@@ -44,6 +44,28 @@ void LinkEngine::buildRequest(hart::HartMessage& message) {
         PrimaryPollInterval = hart::kGenericPollInterval;
         SecondaryPollInterval = hart::kGenericPollInterval;
     }
+    m_request.Command = message.Command;
+    m_request.Data = message.Data;
+}
+
+void LinkEngine::startTimer1() {
+    planTick(m_seams.timer1.interval());
+    m_seams.timer1.setEnabled(true);
+}
+
+void LinkEngine::planTick(int ms) {
+    m_tickDeadline = m_seams.clock.now() + static_cast<std::uint64_t>(ms + kMaxHoldBack);
+}
+
+void LinkEngine::holdBackTick(int ms) {
+    const std::uint64_t now = m_seams.clock.now();
+    const std::uint64_t left = m_tickDeadline > now ? m_tickDeadline - now : 0;
+    m_seams.timer1.setInterval(static_cast<int>(std::clamp<std::uint64_t>(left, 1, ms)));
+}
+
+void LinkEngine::restorePollIntervals() {
+    PrimaryPollInterval = hart::kPrimaryPollInterval;
+    SecondaryPollInterval = hart::kSecondaryPollInterval;
 }
 
 void LinkEngine::endTransaction(std::string_view text) {
@@ -55,6 +77,8 @@ void LinkEngine::endTransaction(std::string_view text) {
     Busy = false;
     NmbrSendTry = 0;
     rs = rstNone;
+    // The generic command's long intervals last only as long as its transaction.
+    restorePollIntervals();
 }
 
 void LinkEngine::Timer1Timer() {
@@ -82,15 +106,18 @@ void LinkEngine::Timer1Timer() {
             // Nothing can ever be sent: end now rather than leave the client waiting.
             endTransaction(hart::kCommunicationError);
         } else {
+            // Counted first: a reply handled while the send lets events run (the RQ-10 pulse)
+            // may start the next phase, whose count begins at 0.
+            ++NmbrSendTry;
             try {
                 sendFrame();
             } catch (...) {
-                // A failed send is one try; the retry tick goes on.
+                sendFailed();
             }
-            ++NmbrSendTry;
         }
     }
     m_seams.timer1.setInterval(rolePollInterval());
+    planTick(rolePollInterval());
 }
 
 void LinkEngine::sendFrame() {
@@ -109,6 +136,22 @@ void LinkEngine::sendFrame() {
         static_cast<std::uint64_t>(std::lround(static_cast<double>(length + 1) * kCharacterMs));
     m_seams.port.SendString(m_builder.frame());
     scComm1AfterSend();
+}
+
+void LinkEngine::sendFailed() {
+    // A failed send is one try: the modem is not left keyed, and the retry tick goes on, so the
+    // transaction still ends.
+    Sending = false;
+    if (mType == mRQ20) {
+        try {
+            m_seams.port.SetStateRTS(false);
+        } catch (...) {
+            // A port that cannot send cannot key the modem either.
+        }
+    }
+    txShown = false;
+    m_seams.view.indicatorsChanged();
+    m_seams.timer1.setEnabled(true);
 }
 
 void LinkEngine::scComm1AfterSend() {
@@ -147,7 +190,7 @@ void LinkEngine::scComm1AfterReceive(std::span<const std::uint8_t> buffer) {
     rxShown = true;
     txShown = false;
     m_seams.view.indicatorsChanged();
-    if (auto frame = m_receiver.ReceiveEvent(buffer, msg)) {
+    if (auto frame = m_receiver.ReceiveEvent(buffer, m_request)) {
         m_seams.view.frameReceived(*frame);
         useFrame(*frame);
         if (frame->inputOverflow) m_seams.port.ClearDeviceInput();
@@ -158,6 +201,9 @@ void LinkEngine::useFrame(const hart::ReceivedFrame& frame) {
     msg.Data = frame.data;
     msg.Id.Address = frame.address;
     if (!frame.good() || frame.lineError) return;
+    // Between transactions a frame changes nothing: a late duplicate reply is not published,
+    // and the tick stays off (it would repeat the last "Command Error!").
+    if (!msg.DataToSend) return;
 
     const bool primary = msg.mt == hart::mtPrimary;
     const hart::MessageDirection md = frame.md;
@@ -166,15 +212,15 @@ void LinkEngine::useFrame(const hart::ReceivedFrame& frame) {
                                    : (md == hart::mdToPrimary || md == hart::mdBurstToPrimary);
     const bool toThisMaster = primary ? isToPrimary(md) : isToSecondary(md);
 
-    m_seams.timer1.setInterval(rolePollInterval());
     if (toThisMaster) {
         m_seams.timer1.setEnabled(false);
-        m_seams.timer1.setInterval(TurnaroundInterval);
+        holdBackTick(TurnaroundInterval);
         m_seams.timer1.setEnabled(true);
     } else {
         // Another master's turn: wait until the line has been quiet for a slave time-out and a
-        // poll interval, so a transaction that hears nothing more still retries and ends.
-        m_seams.timer1.setInterval(kSlaveTimeout + rolePollInterval());
+        // poll interval, so a transaction that hears nothing more still retries and ends. A
+        // line that never goes quiet holds the send back only until its deadline.
+        holdBackTick(kSlaveTimeout + rolePollInterval());
     }
 
     const bool forThisMaster = primary
@@ -182,7 +228,10 @@ void LinkEngine::useFrame(const hart::ReceivedFrame& frame) {
                                       md == hart::mdBurstToSecondary)
                                    : (md == hart::mdToSecondary || md == hart::mdBurstToSecondary ||
                                       md == hart::mdBurstToPrimary);
-    if (forThisMaster && frame.command == msg.Command) acceptFrame(frame);
+    // A refused request waits for its first tick only to say "Command Error!".
+    if (!m_builder.RequestError && forThisMaster && frame.command == msg.Command) {
+        acceptFrame(frame);
+    }
 
     // The other master's turn is over: send the waiting request at once. Only now, when this
     // frame has been used: the send waits for the frame to leave and lets events run, and
@@ -192,10 +241,7 @@ void LinkEngine::useFrame(const hart::ReceivedFrame& frame) {
 }
 
 void LinkEngine::acceptFrame(const hart::ReceivedFrame& frame) {
-    if (hart::DecodeReply(msg, context()).templateApplied) {
-        PrimaryPollInterval = hart::kPrimaryPollInterval;
-        SecondaryPollInterval = hart::kSecondaryPollInterval;
-    }
+    if (hart::DecodeReply(msg, context()).templateApplied) restorePollIntervals();
     const bool registryIndex = Regaddr >= 0 && Regaddr < kRegistrySize;
     if (registryIndex && (msg.Command == 0 || msg.Command == 11 || msg.Command == 21)) {
         hart::UniqueIdentifier& entry = registr[static_cast<std::size_t>(Regaddr)];
@@ -221,6 +267,7 @@ void LinkEngine::acceptFrame(const hart::ReceivedFrame& frame) {
         buildRequest(msg);
         rs = rstRepeating;
         msg.DataToSend = true;
+        planTick(m_seams.timer1.interval());
         m_seams.timer1.setEnabled(true);
         NmbrSendTry = 0;
         return;
@@ -234,6 +281,7 @@ void LinkEngine::acceptFrame(const hart::ReceivedFrame& frame) {
     m_seams.timer1.setEnabled(false);
     NmbrSendTry = 0;
     rs = rstNone;
+    restorePollIntervals();
 }
 
 }  // namespace driver

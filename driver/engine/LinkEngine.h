@@ -30,6 +30,9 @@ constexpr int kRegistrySize = 65;  // polling addresses 0..64
 // A slave answers within this time; a transaction stopped by another master's traffic retries
 // when the line has stayed quiet this long plus the role's poll interval.
 constexpr int kSlaveTimeout = 256;
+// Other masters' frames hold a send or retry back by at most this long beyond the moment it was
+// planned for, so that every transaction ends however busy the line is (docs/halvane.md).
+constexpr int kMaxHoldBack = 1000;
 
 class LinkEngine {
   public:
@@ -61,7 +64,7 @@ class LinkEngine {
     std::span<const std::uint8_t> requestFrame() const { return m_builder.frame(); }
 
     // Starts the send/retry tick of a transaction the command-line parser has built.
-    void startTimer1() { m_seams.timer1.setEnabled(true); }
+    void startTimer1();
     int rolePollInterval() const;
     const hart::FrameReceiver& receiver() const { return m_receiver; }
     const platform::UserLocale& locale() const { return m_locale; }
@@ -91,8 +94,14 @@ class LinkEngine {
 
   private:
     hart::CoreContext context() const;
+    void restorePollIntervals();
+    // The tick is planned `ms` from now; frames heard may hold it back until the deadline.
+    void planTick(int ms);
+    // A frame heard asks for the tick `ms` from now: granted up to the deadline.
+    void holdBackTick(int ms);
     void endTransaction(std::string_view text);
     void sendFrame();
+    void sendFailed();
     void scComm1AfterSend();
     void useFrame(const hart::ReceivedFrame& frame);
     void acceptFrame(const hart::ReceivedFrame& frame);
@@ -102,6 +111,10 @@ class LinkEngine {
     platform::UserLocale m_locale;
     hart::RequestBuilder m_builder;
     hart::FrameReceiver m_receiver;
+    // The command and data of the request last built: replies are checked against these, since
+    // every frame heard overwrites msg.Data.
+    hart::HartMessage m_request;
+    std::uint64_t m_tickDeadline = 0;  // the latest the pending send or retry may come
     std::uint64_t m_sendDeadline = 0;  // SendDeadline
     std::uint64_t m_txEndTime = 0;     // TxEndTime
 };

@@ -1,7 +1,9 @@
 #include "platform/channel/ConversationServer.h"
 
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QFile>
-#include <QLocalServer>
 #include <QLocalSocket>
 #include <QTimer>
 #include <algorithm>
@@ -10,6 +12,7 @@
 #include <stdexcept>
 
 #include "platform/channel/ChannelLog.h"
+#include "platform/channel/LocalListener.h"
 #include "platform/channel/SocketFile.h"
 #include "platform/folders/Folders.h"
 
@@ -60,15 +63,13 @@ bool ConversationServer::listen() {
     }
     if (!takeOverSocket()) return false;
 
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    m_server->setMaxPendingConnections(64);
-    connect(m_server, &QLocalServer::newConnection, this, &ConversationServer::acceptConnections);
-    if (!m_server->listen(qtPath(m_socketPath))) {
-        m_error = "Cannot serve on " + m_socketPath.string() + ": " +
-                  m_server->errorString().toStdString();
-        delete m_server;
-        m_server = nullptr;
+    m_listener = new LocalListener(this);
+    connect(m_listener, &LocalListener::connectionsPending, this,
+            &ConversationServer::acceptConnections);
+    if (!m_listener->listen(m_socketPath)) {
+        m_error = "Cannot serve on " + m_socketPath.string() + ": " + m_listener->errorString();
+        delete m_listener;
+        m_listener = nullptr;
         return false;
     }
     return true;
@@ -149,15 +150,15 @@ void ConversationServer::close() {
         c->socket->deleteLater();
     }
     m_connections.clear();
-    if (m_server) {
-        m_server->close();  // also removes the socket file
-        delete m_server;
-        m_server = nullptr;
+    if (m_listener) {
+        m_listener->close();  // also removes the socket file
+        delete m_listener;
+        m_listener = nullptr;
     }
 }
 
 bool ConversationServer::isListening() const {
-    return m_server && m_server->isListening();
+    return m_listener && m_listener->isListening();
 }
 
 int ConversationServer::clientCount() const {
@@ -167,7 +168,27 @@ int ConversationServer::clientCount() const {
 }
 
 void ConversationServer::acceptConnections() {
-    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+    while (m_listener) {
+        const std::optional<int> fd = m_listener->accept();
+        if (!fd) break;
+        const auto held = std::count_if(m_connections.begin(), m_connections.end(),
+                                        [](const auto& c) { return !c->gone; });
+        if (held >= m_maxClients) {
+            // Told why, then closed: it holds no descriptor of ours for longer.
+            const std::string refusal = "ERROR too many clients: this server serves " +
+                                        std::to_string(m_maxClients) +
+                                        " at a time; close another client and try again\n";
+            (void)::send(*fd, refusal.data(), refusal.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+            ::close(*fd);
+            qCInfo(lcChannel) << "refused a client: already" << held << "clients";
+            continue;
+        }
+        auto* socket = new QLocalSocket(this);
+        if (!socket->setSocketDescriptor(*fd, QLocalSocket::ConnectedState, QIODevice::ReadWrite)) {
+            ::close(*fd);
+            delete socket;
+            continue;
+        }
         // Bounds what Qt buffers for a client that sends faster than it is read.
         socket->setReadBufferSize(static_cast<qint64>(kMaxPayload + kMaxHeaderLength));
         auto connection = std::make_unique<Connection>();

@@ -8,7 +8,8 @@
 // lines, reaches executed() afterwards from the event loop, so a handler that takes long never
 // delays an acknowledgement. The server never waits on a client: a client that sends malformed
 // or oversized input, or stops reading while its answers pile up beyond the output limit, is
-// disconnected and the others go on.
+// disconnected and the others go on. At most kDefaultMaxClients are served at a time; a further
+// one is told so and closed. Running out of file descriptors never stops the server listening.
 //
 // Lives on one thread with a running Qt event loop (the driver's main thread); not thread-safe.
 
@@ -22,10 +23,11 @@
 
 #include "platform/channel/ChannelProtocol.h"
 
-class QLocalServer;
 class QLocalSocket;
 
 namespace platform::channel {
+
+class LocalListener;
 
 class ConversationServer : public QObject {
     Q_OBJECT
@@ -33,6 +35,9 @@ class ConversationServer : public QObject {
   public:
     // Bytes of answers and pushes a client may leave unread before it is disconnected.
     static constexpr qint64 kDefaultOutputLimit = 1024 * 1024;
+    // Clients served at a time: far more than the programs that use one driver, and far fewer
+    // than the descriptors a process may hold.
+    static constexpr int kDefaultMaxClients = 64;
 
     ConversationServer(std::string service, std::string topic,
                        std::string item = std::string(kItemName), QObject* parent = nullptr);
@@ -63,6 +68,7 @@ class ConversationServer : public QObject {
     // Clients connected now (those being disconnected not counted).
     int clientCount() const;
     void setOutputLimit(qint64 bytes) { m_outputLimit = bytes; }
+    void setMaxClients(int count) { m_maxClients = count; }
 
   signals:
     // An executed text, split into lines at CR LF, CR or LF (one-byte text, unchanged).
@@ -90,10 +96,11 @@ class ConversationServer : public QObject {
     std::string m_item;
     std::string m_error;
     std::filesystem::path m_socketPath;
-    QLocalServer* m_server = nullptr;
+    LocalListener* m_listener = nullptr;
     std::vector<std::unique_ptr<Connection>> m_connections;
     bool m_purgeScheduled = false;
     qint64 m_outputLimit = kDefaultOutputLimit;
+    int m_maxClients = kDefaultMaxClients;
     std::vector<std::string> m_lines;
     std::string m_served;
 };

@@ -28,7 +28,28 @@ std::string_view unquote(std::string_view value) {
     return value;
 }
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool isSectionLine(std::string_view trimmed) {
+    return !trimmed.empty() && trimmed.front() == '[';
+}
+
+std::string_view sectionName(std::string_view trimmed) {
+    std::size_t close = trimmed.find(']');
+    return trimIniBlanks(
+        trimmed.substr(1, close == std::string_view::npos ? trimmed.npos : close - 1));
+}
+
+bool hasLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
 }  // namespace
+
+std::string_view skipByteOrderMark(std::string_view text) {
+    if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+    return text;
+}
 
 std::string_view trimIniBlanks(std::string_view text) {
     while (!text.empty() && isBlank(text.front()))
@@ -66,35 +87,30 @@ std::string IniDocument::lookupKey(std::string_view section, std::string_view ke
 
 IniDocument IniDocument::parse(std::string_view text) {
     IniDocument doc;
-    std::string section;
-    bool inSection = false;
-    std::vector<std::string>* sectionKeys = nullptr;
-    for (std::string_view line : splitIniLines(text)) {
+    Section* section = nullptr;
+    std::string keyPrefix;  // the current section's lower-cased name and '\0'
+    const std::vector<std::string_view> lines = splitIniLines(skipByteOrderMark(text));
+    doc.m_values.reserve(lines.size());
+    for (std::string_view line : lines) {
         line = trimIniBlanks(line);
         if (line.empty() || line.front() == ';') continue;
-        if (line.front() == '[') {
-            std::size_t close = line.find(']');
-            std::string_view name = trimIniBlanks(
-                line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
-            section = std::string(name);
-            inSection = true;
-            auto found = std::find_if(doc.m_order.begin(), doc.m_order.end(), [&](const auto& s) {
-                return equalsIgnoringCase(s.first, name);
-            });
-            if (found == doc.m_order.end()) {
-                doc.m_order.emplace_back(section, std::vector<std::string>{});
-                found = doc.m_order.end() - 1;
-            }
-            sectionKeys = &found->second;
+        if (isSectionLine(line)) {
+            std::string_view name = sectionName(line);
+            std::string lowered = lowerAscii(name);
+            auto [it, added] = doc.m_sectionIndex.emplace(lowered, doc.m_sections.size());
+            if (added) doc.m_sections.push_back({std::string(name), {}});
+            section = &doc.m_sections[it->second];
+            keyPrefix = std::move(lowered);
+            keyPrefix.push_back('\0');
             continue;
         }
         std::size_t eq = line.find('=');
-        if (!inSection || eq == std::string_view::npos) continue;
+        if (!section || eq == std::string_view::npos) continue;
         std::string_view key = trimIniBlanks(line.substr(0, eq));
         if (key.empty()) continue;
         std::string_view value = unquote(trimIniBlanks(line.substr(eq + 1)));
-        auto [it, inserted] = doc.m_values.emplace(lookupKey(section, key), std::string(value));
-        if (inserted) sectionKeys->emplace_back(key);
+        auto [it, inserted] = doc.m_values.emplace(keyPrefix + lowerAscii(key), std::string(value));
+        if (inserted) section->keys.emplace_back(key);
     }
     return doc;
 }
@@ -106,18 +122,83 @@ std::optional<std::string_view> IniDocument::value(std::string_view section,
     return std::string_view(it->second);
 }
 
+const IniDocument::Section* IniDocument::findSection(std::string_view name) const {
+    auto it = m_sectionIndex.find(lowerAscii(trimIniBlanks(name)));
+    return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
+}
+
 std::vector<std::string> IniDocument::sections() const {
     std::vector<std::string> names;
-    for (const auto& s : m_order)
-        names.push_back(s.first);
+    names.reserve(m_sections.size());
+    for (const Section& s : m_sections)
+        names.push_back(s.name);
     return names;
 }
 
 std::vector<std::string> IniDocument::keys(std::string_view section) const {
-    for (const auto& s : m_order) {
-        if (equalsIgnoringCase(s.first, trimIniBlanks(section))) return s.second;
+    const Section* found = findSection(section);
+    return found ? found->keys : std::vector<std::string>{};
+}
+
+std::optional<std::string> setIniValue(std::string_view text, std::string_view section,
+                                       std::string_view key, std::string_view value) {
+    const std::string_view wantedSection = trimIniBlanks(section);
+    const std::string_view wantedKey = trimIniBlanks(key);
+    if (wantedSection.empty() || hasLineBreak(wantedSection) ||
+        wantedSection.find(']') != std::string_view::npos || wantedKey.empty() ||
+        hasLineBreak(wantedKey) || wantedKey.find('=') != std::string_view::npos ||
+        wantedKey.front() == ';' || wantedKey.front() == '[') {
+        return std::nullopt;
     }
-    return {};
+    // A value cannot span lines: line breaks in it would start new entries.
+    std::string cleanValue(value);
+    for (char& c : cleanValue) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+
+    const std::string_view body = skipByteOrderMark(text);
+    const std::string eol = body.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
+    std::vector<std::string> lines;
+    for (std::string_view line : splitIniLines(body))
+        lines.emplace_back(line);
+
+    bool inWanted = false;
+    bool inFirstWanted = false;              // inside the first section of that name
+    std::optional<std::size_t> insertAfter;  // header or last entry of that first section
+    bool done = false;
+    for (std::size_t i = 0; i < lines.size() && !done; ++i) {
+        std::string_view trimmed = trimIniBlanks(lines[i]);
+        if (isSectionLine(trimmed)) {
+            inWanted = equalsIgnoringCase(sectionName(trimmed), wantedSection);
+            inFirstWanted = inWanted && !insertAfter;
+            if (inFirstWanted) insertAfter = i;
+            continue;
+        }
+        if (!inWanted || trimmed.empty() || trimmed.front() == ';') continue;
+        std::size_t eq = trimmed.find('=');
+        if (eq == std::string_view::npos) continue;
+        std::string_view lineKey = trimIniBlanks(trimmed.substr(0, eq));
+        if (equalsIgnoringCase(lineKey, wantedKey)) {
+            lines[i] = std::string(lineKey) + "=" + cleanValue;
+            done = true;
+        } else if (inFirstWanted) {
+            insertAfter = i;
+        }
+    }
+    if (!done) {
+        std::string entry = std::string(wantedKey) + "=" + cleanValue;
+        if (insertAfter) {
+            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*insertAfter + 1), entry);
+        } else {
+            if (!lines.empty() && !trimIniBlanks(lines.back()).empty()) lines.emplace_back();
+            lines.push_back("[" + std::string(wantedSection) + "]");
+            lines.push_back(entry);
+        }
+    }
+    std::string out(text.substr(0, text.size() - body.size()));  // the byte-order mark, if any
+    for (const std::string& line : lines)
+        out += line + eol;
+    return out;
 }
 
 }  // namespace platform

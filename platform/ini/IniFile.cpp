@@ -6,9 +6,7 @@
 
 #include <cerrno>
 #include <chrono>
-#include <fstream>
-#include <sstream>
-#include <vector>
+#include <cstring>
 
 #include "platform/text/IntegerText.h"
 
@@ -27,12 +25,37 @@ std::int64_t nowNs() {
         .count();
 }
 
-std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream content;
-    content << in.rdbuf();
-    return std::move(content).str();
+// The whole file, or nothing with errno set when it cannot be read. Reading stops a byte past
+// limit (a file that grew since it was looked at).
+std::optional<std::string> readWholeFile(const std::filesystem::path& path, std::uintmax_t limit) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::string text;
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            const int error = errno;
+            ::close(fd);
+            errno = error;
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        text.append(buffer, static_cast<std::size_t>(n));
+        if (text.size() > limit) break;
+    }
+    ::close(fd);
+    return text;
+}
+
+bool isBlankText(std::string_view text) {
+    return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+std::string sizeText(std::uintmax_t bytes) {
+    return bytes % (1024 * 1024) == 0 ? std::to_string(bytes / (1024 * 1024)) + " MiB"
+                                      : std::to_string(bytes) + " bytes";
 }
 
 bool writeFully(int fd, std::string_view data) {
@@ -63,16 +86,6 @@ bool replaceFile(std::filesystem::path path, std::string_view text) {
     return ok;
 }
 
-bool isSectionLine(std::string_view trimmed) {
-    return !trimmed.empty() && trimmed.front() == '[';
-}
-
-std::string_view sectionName(std::string_view trimmed) {
-    std::size_t close = trimmed.find(']');
-    return trimIniBlanks(
-        trimmed.substr(1, close == std::string_view::npos ? trimmed.npos : close - 1));
-}
-
 }  // namespace
 
 IniFile::IniFile(std::filesystem::path path) : m_path(std::move(path)) {}
@@ -82,6 +95,7 @@ IniFile::Signature IniFile::currentSignature() const {
     if (::stat(m_path.c_str(), &st) != 0) return {};
     Signature s;
     s.exists = true;
+    s.folder = S_ISDIR(st.st_mode);
     s.size = static_cast<std::uintmax_t>(st.st_size);
     s.mtimeNs = std::int64_t{st.st_mtim.tv_sec} * 1'000'000'000 + st.st_mtim.tv_nsec;
     s.ctimeNs = std::int64_t{st.st_ctim.tv_sec} * 1'000'000'000 + st.st_ctim.tv_nsec;
@@ -93,11 +107,39 @@ const IniDocument& IniFile::document() const {
     Signature now = currentSignature();
     if (m_trusted && now == m_signature) return m_document;
     std::int64_t readAt = nowNs();
-    std::optional<std::string> text = now.exists ? readWholeFile(m_path) : std::nullopt;
+    std::optional<std::string> text;
+    m_problem.reset();
+    using Kind = Problem::Kind;
+    if (now.exists && now.folder) {
+        m_problem = Problem{Kind::Folder, "is a folder, not a file"};
+    } else if (now.exists && now.size <= kMaxFileSize) {
+        text = readWholeFile(m_path, kMaxFileSize);
+        if (!text) {
+            m_problem =
+                Problem{Kind::Unreadable, std::string("cannot be read: ") + std::strerror(errno)};
+        }
+    }
+    if ((now.exists && !now.folder && now.size > kMaxFileSize) ||
+        (text && text->size() > kMaxFileSize)) {
+        text.reset();
+        m_problem =
+            Problem{Kind::TooLarge, "is larger than " + sizeText(kMaxFileSize) + " (" +
+                                        std::to_string(now.size) + " bytes), so it is not read"};
+    }
     m_document = IniDocument::parse(text ? *text : std::string_view{});
+    if (text && isBlankText(skipByteOrderMark(*text))) {
+        m_problem = Problem{Kind::Empty, "is empty"};
+    } else if (text && m_document.sections().empty()) {
+        m_problem = Problem{Kind::NoSections, "holds no sections (lines such as [SerialPort])"};
+    }
     m_signature = now;
     m_trusted = readAt - std::max(now.mtimeNs, now.ctimeNs) > kRacyWindowNs;
     return m_document;
+}
+
+std::optional<IniFile::Problem> IniFile::problem() const {
+    document();
+    return m_problem;
 }
 
 std::optional<std::string> IniFile::readString(std::string_view section,
@@ -125,57 +167,15 @@ bool IniFile::readBool(std::string_view section, std::string_view key, bool defa
 }
 
 bool IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
-    std::string text = readWholeFile(m_path).value_or(std::string{});
-    const std::string eol = text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
-    std::vector<std::string> lines;
-    for (std::string_view line : splitIniLines(text))
-        lines.emplace_back(line);
-
-    // A value cannot span lines: line breaks in it would start new entries.
-    std::string cleanValue(value);
-    for (char& c : cleanValue) {
-        if (c == '\r' || c == '\n') c = ' ';
-    }
-    const std::string_view wantedSection = trimIniBlanks(section);
-    const std::string_view wantedKey = trimIniBlanks(key);
-
-    bool inWanted = false;
-    bool inFirstWanted = false;              // inside the first section of that name
-    std::optional<std::size_t> insertAfter;  // header or last entry of that first section
-    bool done = false;
-    for (std::size_t i = 0; i < lines.size() && !done; ++i) {
-        std::string_view trimmed = trimIniBlanks(lines[i]);
-        if (isSectionLine(trimmed)) {
-            inWanted = equalsIgnoringCase(sectionName(trimmed), wantedSection);
-            inFirstWanted = inWanted && !insertAfter;
-            if (inFirstWanted) insertAfter = i;
-            continue;
-        }
-        if (!inWanted || trimmed.empty() || trimmed.front() == ';') continue;
-        std::size_t eq = trimmed.find('=');
-        if (eq == std::string_view::npos) continue;
-        std::string_view lineKey = trimIniBlanks(trimmed.substr(0, eq));
-        if (equalsIgnoringCase(lineKey, wantedKey)) {
-            lines[i] = std::string(lineKey) + "=" + cleanValue;
-            done = true;
-        } else if (inFirstWanted) {
-            insertAfter = i;
-        }
-    }
-    if (!done) {
-        std::string entry = std::string(wantedKey) + "=" + cleanValue;
-        if (insertAfter) {
-            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*insertAfter + 1), entry);
-        } else {
-            if (!lines.empty() && !trimIniBlanks(lines.back()).empty()) lines.emplace_back();
-            lines.push_back("[" + std::string(wantedSection) + "]");
-            lines.push_back(entry);
-        }
-    }
-    std::string out;
-    for (const std::string& line : lines)
-        out += line + eol;
-    if (!replaceFile(m_path, out)) return false;
+    // A file too large to read is not rewritten either: what it holds is kept.
+    const Signature before = currentSignature();
+    if (before.folder || before.size > kMaxFileSize) return false;
+    std::optional<std::string> text =
+        before.exists ? readWholeFile(m_path, kMaxFileSize) : std::string{};
+    // Unreadable or grown too large: rewriting it would lose what it holds.
+    if (!text || text->size() > kMaxFileSize) return false;
+    const std::optional<std::string> out = setIniValue(*text, section, key, value);
+    if (!out || !replaceFile(m_path, *out)) return false;
     m_trusted = false;
     return true;
 }

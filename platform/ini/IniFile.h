@@ -20,9 +20,27 @@ namespace platform {
 
 class IniFile {
   public:
+    // What one file may cost: a file larger than this is not read (it reads as empty) and not
+    // written (writes fail and leave it as it is), and problem() says so. Settings and table
+    // files are a few kilobytes; reading one of 2 MiB takes some 100 ms and 50 MB of memory.
+    static constexpr std::uintmax_t kMaxFileSize = 2 * 1024 * 1024;
+
     explicit IniFile(std::filesystem::path path);
 
     const std::filesystem::path& path() const { return m_path; }
+
+    // Why the file as it is on disk now cannot be used as a settings or table file, or nothing
+    // when it can. A missing file is no problem here: it reads as missing, which callers expect.
+    struct Problem {
+        enum class Kind { Folder, Unreadable, TooLarge, Empty, NoSections };
+        Kind kind;
+        std::string text;  // follows the file's name: "is a folder, not a file"
+        // Writes fail too, so nothing can be stored in the file.
+        bool blocksWrites() const {
+            return kind == Kind::Folder || kind == Kind::Unreadable || kind == Kind::TooLarge;
+        }
+    };
+    std::optional<Problem> problem() const;
 
     // A missing file, section or key reads as missing (nothing, or the given default).
     std::optional<std::string> readString(std::string_view section, std::string_view key) const;
@@ -47,6 +65,7 @@ class IniFile {
   private:
     struct Signature {
         bool exists = false;
+        bool folder = false;
         std::uintmax_t size = 0;
         std::int64_t mtimeNs = 0;
         std::int64_t ctimeNs = 0;
@@ -57,6 +76,7 @@ class IniFile {
 
     std::filesystem::path m_path;
     mutable IniDocument m_document;
+    mutable std::optional<Problem> m_problem;  // of the document as last read
     mutable Signature m_signature;
     mutable bool m_trusted = false;  // the cached document may be reused while m_signature holds
 };

@@ -20,10 +20,13 @@ class FakeControl : public DriverControl {
     std::string port = "COM3";
     std::string commandText;
     std::string modemShown = "unset";
+    // Runs inside a port change, as the modem check lets events run.
+    std::function<void()> duringPortChange;
     void terminateDriver() override { ++terminations; }
     void changePort(int number) override {
         portChanges.push_back(number);
         port = "COM" + std::to_string(number);
+        if (duringPortChange) duringPortChange();
     }
     std::string portText() const override { return port; }
     void setCommandText(const std::string& text) override { commandText = text; }
@@ -135,6 +138,30 @@ TEST_F(CommandInterfaceTest, BusyDriverTakesOnlyTheExactTerminateLine) {
     EXPECT_EQ(control.terminations, 2);
 }
 
+TEST_F(CommandInterfaceTest, ExecutesDuringAPortChangeAreDroppedAsWhileBusy) {
+    // The modem check clears Busy and lets events run; a client's execute that arrives then
+    // must not start a transaction whose reply the port change's status text would end.
+    control.duringPortChange = [this] {
+        engine.Busy = false;
+        execute({"3", "5"});
+        execute({"STATUS"});
+    };
+    execute({"SET COM7"});
+    EXPECT_TRUE(engine.Busy) << "busy until the status text is written";
+    time.runFor(2);
+    EXPECT_EQ(view.served(), "COM7\r\n\r\n\r\nPrimary Master\r\n6 digits\r\n");
+    EXPECT_FALSE(engine.Busy);
+    EXPECT_EQ(control.commandText, "SET COM7\r\n");
+    settle();
+    EXPECT_TRUE(port.sent.empty());
+    EXPECT_FALSE(engine.msg.DataToSend);
+
+    // Terminate still gets through.
+    control.duringPortChange = [this] { execute({"terminate"}); };
+    execute({"SET COM8"});
+    EXPECT_EQ(control.terminations, 1);
+}
+
 TEST_F(CommandInterfaceTest, EmptyExecuteChangesNothing) {
     execute({});
     EXPECT_FALSE(engine.Busy);
@@ -156,6 +183,34 @@ TEST_F(CommandInterfaceTest, LongAddressIsSetForThePreviousAddressAndRefused) {
     settle();
     EXPECT_EQ(engine.registr[5].Address, (std::array<std::uint8_t, 5>{38, 5, 1, 2, 3}));
     EXPECT_TRUE(view.served().ends_with("\r\nCommand Error!\r\n")) << view.served();
+}
+
+TEST_F(CommandInterfaceTest, LongAddressFieldsAreDecimalNumbersOrTheCommandIsRefused) {
+    const std::array<std::uint8_t, 5> learnt{38, 5, 1, 2, 3};
+    const struct {
+        const char* text;
+        std::array<std::uint8_t, 5> address;
+    } cases[] = {
+        {"SET LONGADR:$3F 005 001 002 009", learnt},
+        {"SET LONGADR:038 0x1 001 002 009", learnt},
+        {"SET LONGADR:038 005 +01 002 009", learnt},
+        {"SET LONGADR:038 005 001 -02 009", learnt},
+        {"SET LONGADR:038 005 001 002 0A9", learnt},
+        {"SET LONGADR:038 005 001 002    ", learnt},
+        {"SET LONGADR:038 005 001", learnt},
+        // Blanks around the digits belong to the fixed-width layout.
+        {"SET LONGADR: 38   5 1   002 9  ", {38, 5, 1, 2, 9}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        execute({"0", "5"});  // learns the address and makes 5 the previous polling address
+        settle();
+        ASSERT_EQ(engine.registr[5].Address, learnt);
+        execute({c.text});
+        settle();
+        EXPECT_EQ(engine.registr[5].Address, c.address);
+        EXPECT_TRUE(view.served().ends_with("\r\nCommand Error!\r\n")) << view.served();
+    }
 }
 
 }  // namespace

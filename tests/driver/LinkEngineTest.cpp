@@ -44,11 +44,21 @@ Bytes command3Data(std::uint8_t responseCode = 0) {
     return {responseCode, 0x00, 0x41, 0x40, 0x00, 0x00, 12, 0x40, 0x80, 0x00, 0x00};
 }
 
+// The command of a request frame as the engine writes it.
+std::uint8_t requestCommand(std::span<const std::uint8_t> request) {
+    std::size_t p = 0;
+    while (request[p] == 0xFF)
+        ++p;
+    return request[p + ((request[p] & 0x80) ? 6 : 2)];
+}
+
 class LinkEngineTest : public ::testing::Test, protected testsupport::EngineRig {
   protected:
-    LinkEngineTest() : EngineRig(HALVANE_TABLE_FILE) {
-        // Answers from a script, one per request; an empty answer is silence.
-        port.device = [this](std::span<const std::uint8_t>) -> std::optional<LineAnswer> {
+    LinkEngineTest() : EngineRig(HALVANE_TABLE_FILE) { port.device = scripted(); }
+
+    // Answers from the script, one per request; an empty answer is silence.
+    testsupport::Device scripted() {
+        return [this](std::span<const std::uint8_t>) -> std::optional<LineAnswer> {
             if (script.empty()) return std::nullopt;
             auto next = script.front();
             script.pop_front();
@@ -241,12 +251,55 @@ TEST_F(LinkEngineTest, BurstToTheOtherMasterCarryingTheReplyEndsTheTransaction) 
 
 TEST_F(LinkEngineTest, WriteReplyThatDoesNotEchoIsNotDelivered) {
     identified();
-    // Command 34 writes damping 4 s (40 80 00 00); the device echoes 2 s (40 00 00 00).
+    // Command 34 writes damping 4 s (40 80 00 00); the device echoes 2 s (40 00 00 00) every
+    // time. Each echo is compared with the request, not with the reply heard before it.
+    port.device = [](std::span<const std::uint8_t> request) -> std::optional<LineAnswer> {
+        if (requestCommand(request) == 0) return LineAnswer{frame(0x06, {0x80}, 0, identityData())};
+        return LineAnswer{frame(0x86, kLongToPrimary, 34, {0, 0, 0x40, 0x00, 0x00, 0x00})};
+    };
+    transact("34;;0;;4");
+    EXPECT_EQ(view.served(), "34\r\n0\r\nCommunication Error!\r\n");
+    EXPECT_EQ(port.sent.size(), 13u) << "six sends, the identity, six sends again";
+
+    // A device that echoes right after a wrong echo is delivered.
     script = {frame(0x86, kLongToPrimary, 34, {0, 0, 0x40, 0x00, 0x00, 0x00}),
               frame(0x86, kLongToPrimary, 34, {0, 0, 0x40, 0x80, 0x00, 0x00})};
+    port.device = scripted();
+    port.sent.clear();
     transact("34;;0;;4");
     EXPECT_EQ(port.sent.size(), 2u);
     EXPECT_EQ(view.item.at(4), "4");
+}
+
+TEST_F(LinkEngineTest, FramesWithNoTransactionPendingAreNotDelivered) {
+    identified();
+    // A late duplicate of a delivered reply (with another value by now), and a reply heard
+    // after a refused command: neither belongs to a transaction.
+    const struct {
+        const char* what;
+        const char* commandLine;
+        const char* served;
+        Bytes late;
+    } cases[] = {
+        {"after a delivered reply", "3;;0", "3\r\n0\r\n\r\n\r\n12\r\nkPa\r\n4\r\n",
+         frame(0x86, kLongToPrimary, 3,
+               {0, 0, 0x41, 0x40, 0x00, 0x00, 12, 0x40, 0xA0, 0x00, 0x00})},
+        {"after Command Error!", "4;;0", "4\r\n0\r\nCommand Error!\r\n",
+         frame(0x86, kLongToPrimary, 4, {0, 0})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        script = {frame(0x86, kLongToPrimary, 3, command3Data())};
+        transact(c.commandLine);
+        ASSERT_EQ(view.served(), c.served);
+        const int changes = view.itemChanges;
+        const int delivered = engine.Label14;
+        port.putOnLine(c.late, static_cast<double>(time.now()) + 50);
+        time.runFor(1000);
+        EXPECT_EQ(view.served(), c.served);
+        EXPECT_EQ(view.itemChanges, changes);
+        EXPECT_EQ(engine.Label14, delivered);
+    }
 }
 
 TEST_F(LinkEngineTest, RefusedCommandEndsAtTheFirstTick) {
@@ -265,6 +318,26 @@ TEST_F(LinkEngineTest, NoPortEndsAtOnceWithCommunicationError) {
     EXPECT_TRUE(port.sent.empty());
 }
 
+TEST_F(LinkEngineTest, SendThatRaisesCountsAsATryAndTheTransactionEnds) {
+    identified();
+    engine.mType = mRQ20;
+    port.sendsFail = true;
+    transact("3;;0");
+    EXPECT_EQ(view.served(), "0\r\n0\r\nCommunication Error!\r\n");
+    EXPECT_EQ(port.failedSends, 12);
+    EXPECT_FALSE(engine.Busy);
+    EXPECT_FALSE(engine.Sending);
+    EXPECT_FALSE(engine.txShown);
+    ASSERT_FALSE(port.rts.empty());
+    EXPECT_FALSE(port.rts.back().second) << "the modem is not left keyed";
+
+    // The port works again: the next transaction goes through.
+    port.sendsFail = false;
+    script = {frame(0x86, kLongToPrimary, 3, command3Data())};
+    transact("3;;0");
+    EXPECT_EQ(view.item.at(6), "4");
+}
+
 TEST_F(LinkEngineTest, RtsFollowsTheModemType) {
     identified();
     engine.mType = mRQ20;
@@ -279,13 +352,18 @@ TEST_F(LinkEngineTest, RtsFollowsTheModemType) {
     EXPECT_LE(off, 140u);
 
     port.rts.clear();
+    port.sentAt.clear();
     engine.mType = mRQ10;
     script = {frame(0x86, kLongToPrimary, 3, command3Data())};
     transact("3;;0");
-    // A short pulse after the after-send wait (14 * 20 + 100 ms).
+    // RTS stays off while the frame is written; a 1 ms pulse follows the after-send wait of
+    // 14 * 20 + 100 ms, which ends when the tick has passed its end.
     ASSERT_EQ(port.rts.size(), 2u);
+    ASSERT_EQ(port.sentAt.size(), 1u);
     EXPECT_TRUE(port.rts[0].second);
-    EXPECT_GE(port.rts[1].first - port.rts[0].first, 1u);
+    EXPECT_FALSE(port.rts[1].second);
+    EXPECT_EQ(port.rts[0].first - port.sentAt[0], 381u);
+    EXPECT_EQ(port.rts[1].first - port.rts[0].first, 1u);
 }
 
 TEST_F(LinkEngineTest, TransactionStoppedByAnotherMasterStillEnds) {
@@ -301,6 +379,25 @@ TEST_F(LinkEngineTest, TransactionStoppedByAnotherMasterStillEnds) {
     EXPECT_EQ(view.served(), "0\r\n0\r\nCommunication Error!\r\n");
 }
 
+TEST_F(LinkEngineTest, AnotherMasterPollingWithoutPauseCannotStarveATransaction) {
+    identified();
+    // Another master sends a request every 305 ms that nobody answers; each one holds our send
+    // back, but never by more than a second beyond the poll interval.
+    const Bytes foreign = frame(0x82, {0x26, 0x05, 0x01, 0x02, 0x04}, 1, {0});
+    std::function<void()> poll = [&] {
+        port.putOnLine(foreign, static_cast<double>(time.now()));
+        time.post(time.now() + 305, poll);
+    };
+    time.post(time.now() + 100, poll);
+    const std::uint64_t start = time.now();
+    transact("3;;0", 120'000);
+    EXPECT_EQ(view.served(), "0\r\n0\r\nCommunication Error!\r\n");
+    EXPECT_EQ(port.sent.size(), 12u);
+    EXPECT_FALSE(engine.Busy);
+    // 13 ticks, each at most 380 + 1000 ms after it was planned, and 12 after-send waits.
+    EXPECT_LE(time.now() - start, 13u * 1380 + 12 * 600);
+}
+
 TEST_F(LinkEngineTest, GenericCommandUsesLongPollIntervalsUntilItsReply) {
     identified();
     script = {frame(0x86, kLongToPrimary, 128, {0, 0, 0x07})};
@@ -311,6 +408,25 @@ TEST_F(LinkEngineTest, GenericCommandUsesLongPollIntervalsUntilItsReply) {
     EXPECT_EQ(view.item, (std::vector<std::string>{"128", "0", "", "", "7"}));
     EXPECT_EQ(engine.PrimaryPollInterval, 380);
     EXPECT_EQ(engine.SecondaryPollInterval, 305);
+}
+
+TEST_F(LinkEngineTest, GenericCommandEndingWithoutAReplyRestoresThePollIntervals) {
+    identified();
+    const struct {
+        const char* what;
+        const char* commandLine;
+        const char* error;
+    } cases[] = {
+        {"refused", "255;;0;;R128B", "Command Error!"},
+        {"unanswered", "255;;0;;R128B|B;;7", "Communication Error!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        transact(c.commandLine);
+        EXPECT_TRUE(view.served().ends_with(std::string(c.error) + "\r\n")) << view.served();
+        EXPECT_EQ(engine.PrimaryPollInterval, 380);
+        EXPECT_EQ(engine.SecondaryPollInterval, 305);
+    }
 }
 
 }  // namespace

@@ -44,23 +44,24 @@ struct Variable {
 
 struct SimulatedDevice {
     int address;
-    // Lines 5 on of the command 0 reply: manufacturer, device type (as numbers: the table file
-    // names neither of these codes), preambles, HART revision, device revision, software
-    // revision, hardware revision with signalling, flags, device id.
+    // Lines 5 on of the command 0 reply: manufacturer, device type (as numbers where the table
+    // file has no name), preambles, HART revision, device revision, software revision,
+    // hardware revision with signalling, flags, device id.
     std::vector<std::string> identity;
     std::vector<Variable> variables;  // PV, SV, TV, QV as far as the device reports them
 };
 
 inline const std::vector<SimulatedDevice>& loopDevices() {
-    // A HART 7 device shows its expanded device type 0xE0A1 where older ones show manufacturer
-    // and device type; the hardware revision 1 shares its byte with the signalling code.
+    // A HART 7 device is named by the manufacturer code of its identity (the table file knows
+    // no expanded device types) and shows its expanded device type 0xE0A1 where older ones
+    // show the device type; the hardware revision 1 shares its byte with the signalling code.
     static const std::vector<SimulatedDevice> devices{
         {1, {"58", "162", "5", "5", "1", "1", "8", "0", "258"}, {{"kPa", 9, 15}, {"degC", 39, 41}}},
         {2,
          {"58", "163", "5", "6", "1", "1", "8", "0", "515"},
          {{"bar", 2, 3}, {"degC", 20, 23}, {"degF", 68, 72}}},
         {3,
-         {"224,161", "224,161", "5", "7", "1", "1", "8", "0", "658188"},
+         {"Softing", "224,161", "5", "7", "1", "1", "8", "0", "658188"},
          {{"kPa", 80, 120}, {"degC", 20, 23}, {"degC", 27.5, 28.5}, {"bar", 1.15, 1.25}}},
     };
     return devices;

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <map>
+#include <sstream>
+
 #include "support/TempDir.h"
 
 namespace hart {
@@ -27,7 +31,7 @@ TEST(CodeTables, LookupsAndExpandedDeviceTypes) {
     TempDir dir;
     CodeTables tables(
         dir.write("t.ddf",
-                  "[Distributors]\n38=Maker A\n17=\n"
+                  "[Distributors]\n38=Maker A\n17=\n24641=Maker C\n"
                   "[ExpDevTypeMfr]\n38,6=never read\n224,99=Maker B\n17,1=also never\n"
                   "[Instruments]\n38,6=Model X\n"
                   "[Units]\n12=kPa\n"
@@ -38,11 +42,91 @@ TEST(CodeTables, LookupsAndExpandedDeviceTypes) {
     EXPECT_EQ(tables.DistributorName(224, 99, 7), "Maker B");
     EXPECT_EQ(tables.DistributorName(224, 99, 6), "224");
     EXPECT_EQ(tables.DistributorName(17, 1, 7), "");  // present but empty: not the default
+    // HART 7: the device's own manufacturer code, when the expanded device type names nobody.
+    EXPECT_EQ(tables.DistributorName(224, 1, 7, 24641), "Maker C");
+    EXPECT_EQ(tables.DistributorName(224, 1, 7, 38), "Maker A");
+    EXPECT_EQ(tables.DistributorName(224, 99, 7, 24641), "Maker B");
+    EXPECT_EQ(tables.DistributorName(224, 1, 7, 9999), "224,1");
+    EXPECT_EQ(tables.DistributorName(224, 1, 6, 24641), "224");
     EXPECT_EQ(tables.InstrumentName(38, 6, 5), "Model X");
     EXPECT_EQ(tables.UnitName(12), "kPa");
     EXPECT_EQ(tables.TransferFunctionName(0), "Linear");
     EXPECT_EQ(tables.AlarmSelectionName(0), "High");
     EXPECT_EQ(tables.WriteProtectName(0), "Noa");  // through code page 1250
+}
+
+// The MBTABLE and WCTABLE rows of the published best-fit table kept in data/.
+struct BestFitTable {
+    std::map<unsigned, unsigned> toUnicode;  // byte -> character
+    std::map<unsigned, unsigned> fromUnicode;
+    unsigned defaultByte = 0;
+};
+
+BestFitTable readBestFitTable(const char* path) {
+    BestFitTable table;
+    std::ifstream in(path);
+    std::string line;
+    std::map<unsigned, unsigned>* rows = nullptr;
+    while (std::getline(in, line)) {
+        line = line.substr(0, line.find(';'));
+        std::istringstream fields(line);
+        std::string first;
+        if (!(fields >> first)) continue;
+        if (first == "MBTABLE") {
+            rows = &table.toUnicode;
+        } else if (first == "WCTABLE") {
+            rows = &table.fromUnicode;
+        } else if (first == "CPINFO") {
+            std::string size, byte;
+            fields >> size >> byte;
+            table.defaultByte = static_cast<unsigned>(std::stoul(byte, nullptr, 16));
+        } else if (rows && first.starts_with("0x")) {
+            std::string second;
+            fields >> second;
+            (*rows)[static_cast<unsigned>(std::stoul(first, nullptr, 16))] =
+                static_cast<unsigned>(std::stoul(second, nullptr, 16));
+        }
+    }
+    return table;
+}
+
+TEST(CodeTables, WriteProtectTextsTakeCodePage1250sPublishedBestFit) {
+    // Windows-1252 bytes 0x80..0x9F as characters; 0xA0..0xFF are Latin-1, and the five bytes
+    // code page 1252 leaves undefined stand for the C1 controls of the same value.
+    const unsigned high1252[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                   0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                   0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    auto from1252 = [&](unsigned b) { return b >= 0x80 && b < 0xA0 ? high1252[b - 0x80] : b; };
+    std::map<unsigned, unsigned> to1252;
+    for (unsigned b = 0; b < 256; ++b)
+        to1252[from1252(b)] = b;
+
+    const BestFitTable cp1250 = readBestFitTable(HALVANE_BEST_FIT_1250_FILE);
+    ASSERT_EQ(cp1250.toUnicode.size(), 128u);
+    ASSERT_EQ(cp1250.defaultByte, 0x3Fu);
+    int changed = 0;
+    for (unsigned b = 1; b < 256; ++b) {
+        const unsigned character = from1252(b);
+        unsigned byte = character;
+        if (character >= 0x80) {
+            auto fit = cp1250.fromUnicode.find(character);
+            byte = fit == cp1250.fromUnicode.end() ? cp1250.defaultByte : fit->second;
+        }
+        const unsigned back = byte >= 0x80 ? cp1250.toUnicode.at(byte) : byte;
+        ASSERT_TRUE(to1252.count(back)) << std::hex << b;
+        const std::string expected(1, static_cast<char>(to1252[back]));
+        EXPECT_EQ(RoundTripCodePage1250(std::string(1, static_cast<char>(b))), expected)
+            << "byte 0x" << std::hex << b;
+        changed += expected[0] != static_cast<char>(b);
+    }
+    EXPECT_EQ(changed, 56);
+
+    // Through the lookup, with the default text of a missing code too.
+    TempDir dir;
+    CodeTables tables(dir.write("w.ddf", "[WriteProtectCode]\n1=Ja \xB9 \xC6\xF8\xBF\n"));
+    EXPECT_EQ(tables.WriteProtectName(1), "Ja 1 Ao?");
+    EXPECT_EQ(tables.WriteProtectName(7), "7");
 }
 
 TEST(CodeTables, ResponseCodes) {
@@ -106,6 +190,28 @@ TEST(CodeTables, ShippedTableNamesCommonCodes) {
     EXPECT_EQ(tables.UnitName(57), "%");
     EXPECT_EQ(tables.TransferFunctionName(0), "Linear");
     EXPECT_EQ(tables.ResponseCodeText(32).text, "Device is busy!");
+    // The common tables' generic codes, and codes they do not name, which show as numbers.
+    EXPECT_EQ(tables.UnitName(250), "Not Used");
+    EXPECT_EQ(tables.UnitName(251), "None");
+    EXPECT_EQ(tables.UnitName(252), "Unknown");
+    EXPECT_EQ(tables.UnitName(253), "Special");
+    for (std::uint8_t unnamed : {220, 254, 255})
+        EXPECT_EQ(tables.UnitName(unnamed), std::to_string(unnamed));
+    EXPECT_EQ(tables.TransferFunctionName(10), "Equal Percentage 1:25");
+    EXPECT_EQ(tables.TransferFunctionName(17), "Quick Open 1:50");
+    EXPECT_EQ(tables.WriteProtectName(250), "Not Used");
+}
+
+TEST(CodeTables, NoShippedEntryIsEmpty) {
+    // An empty name would give a blank reply line where a client expects a name or a number.
+    platform::IniFile file(HALVANE_TABLE_FILE);
+    const platform::IniDocument& table = file.document();
+    ASSERT_FALSE(table.sections().empty());
+    for (const std::string& section : table.sections()) {
+        for (const std::string& key : table.keys(section)) {
+            EXPECT_FALSE(table.value(section, key).value_or("").empty()) << section << " " << key;
+        }
+    }
 }
 
 }  // namespace

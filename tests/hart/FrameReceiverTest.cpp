@@ -240,18 +240,28 @@ TEST_F(FrameReceiverTest, ShortFramesKeepTheLastLongAddress) {
     EXPECT_EQ(shortFrame->address, (std::array<std::uint8_t, 5>{0x26, 0x06, 0x12, 0x34, 0x56}));
 }
 
-TEST_F(FrameReceiverTest, LineErrorMarksTheFrameInProgressOnly) {
+TEST_F(FrameReceiverTest, LineErrorMarksTheFrameInProgressAndTheNextEventsFrames) {
     ASSERT_FALSE(feed(Bytes(kReply.begin(), kReply.begin() + 8)));
     m_rx.markLineError();
     auto frame = feed(Bytes(kReply.begin() + 8, kReply.end()));
     ASSERT_TRUE(frame);
     EXPECT_TRUE(frame->lineError);
 
-    // An error before the next frame's start is forgotten when that start is found.
+    // An error is reported before the bytes waiting in the port are handed over, among them the
+    // bad one: a frame that starts in the next event is marked too, one in a later event is not.
     m_rx.markLineError();
     frame = feed(kReply);
     ASSERT_TRUE(frame);
+    EXPECT_TRUE(frame->lineError);
+    frame = feed(kReply);
+    ASSERT_TRUE(frame);
     EXPECT_FALSE(frame->lineError);
+    // The send tick clears the frame in progress, not the bytes still waiting.
+    m_rx.markLineError();
+    m_rx.clearLineError();
+    frame = feed(kReply);
+    ASSERT_TRUE(frame);
+    EXPECT_TRUE(frame->lineError);
 }
 
 TEST_F(FrameReceiverTest, RestartDropsTheFrameInProgress) {

@@ -40,7 +40,7 @@ class ReplyDecoderTest : public testing::Test {
     testsupport::TempDir m_dir;
     CodeTables m_tables{m_dir.write("t.ddf",
                                     "[Units]\n12=kPa\n32=degC\n39=mA\n57=%\n"
-                                    "[Distributors]\n38=Maker A\n"
+                                    "[Distributors]\n38=Maker A\n24641=Maker C\n"
                                     "[ExpDevTypeMfr]\n224,99=Maker B\n"
                                     "[Instruments]\n38,6=Model X\n"
                                     "[TransferFunction]\n0=Linear\n1=Square root\n"
@@ -201,6 +201,19 @@ TEST_F(ReplyDecoderTest, IdentityRepliesFillTheIdentityButNotTheAddress) {
     EXPECT_EQ(decode(msg), (Slots{"Maker B", "224,99", "5", "7", "1", "1", "8", "0", "42"}));
     EXPECT_EQ(msg.Id.MfrId, 0xE0);
     EXPECT_EQ(msg.Id.DeviceIdNumberLo, 0x2A);
+
+    // A full HART 7 identity carries the manufacturer code 0x6041 in bytes 17-18: it names the
+    // maker when ExpDevTypeMfr knows the expanded device type not; else the two bytes show.
+    const std::string tail = " 05 04 00 01 00 60 41 00 3A 01";
+    const std::string identity7 = "00 00 FE E0 A1 05 07 01 01 08 00 00 00 2A";
+    msg = reply(0, identity7 + tail);
+    EXPECT_EQ(decode(msg).at(0), "Maker C");
+    msg = reply(0, "00 00 FE E0 63 05 07 01 01 08 00 00 00 2A" + tail);
+    EXPECT_EQ(decode(msg).at(0), "Maker B") << "the expanded device type's entry comes first";
+    msg = reply(0, identity7 + " 05 04 00 01 00 12 34 00 3A 01");
+    EXPECT_EQ(decode(msg).at(0), "224,161") << "a code the table lacks";
+    msg = reply(0, identity7 + " 05 04 00 01 00 60");  // cut before the code's second byte
+    EXPECT_EQ(decode(msg).at(0), "224,161");
 }
 
 TEST_F(ReplyDecoderTest, TagsMessagesAndDates) {

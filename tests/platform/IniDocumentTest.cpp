@@ -70,5 +70,48 @@ TEST(IniDocument, BadInputReadsWithoutCrashing) {
     EXPECT_EQ(IniDocument::parse("[S]\nk=" + oneByte + "\n").value("S", "k"), oneByte);
 }
 
+TEST(IniDocument, AByteOrderMarkBeforeTheFirstSectionIsSkipped) {
+    const auto doc = IniDocument::parse("\xEF\xBB\xBF[SerialPort]\r\nCOM=3\r\n");
+    EXPECT_EQ(doc.value("SerialPort", "COM"), "3");
+    EXPECT_EQ(doc.sections(), std::vector<std::string>{"SerialPort"});
+    // Only at the very start: elsewhere the bytes are text.
+    EXPECT_FALSE(IniDocument::parse("\n\xEF\xBB\xBF[S]\nk=v\n").value("S", "k"));
+}
+
+TEST(IniDocument, SetValueWritesWhatReadsBack) {
+    const struct {
+        const char* what;
+        const char* text;
+        const char* written;
+    } cases[] = {
+        {"replaces the first line of the key", "[S]\nk=1\nk=2\n", "[S]\nk=9\nk=2\n"},
+        {"adds to the first section of the name", "[S]\na=1\n[T]\n[s]\nb=2\n",
+         "[S]\na=1\nk=9\n[T]\n[s]\nb=2\n"},
+        {"finds the key in a repeated section", "[S]\na=1\n[s]\nK=2\n", "[S]\na=1\n[s]\nK=9\n"},
+        {"appends a missing section", "[T]\r\nx=1\r\n", "[T]\r\nx=1\r\n\r\n[S]\r\nk=9\r\n"},
+        {"keeps a byte-order mark and writes into the section after it", "\xEF\xBB\xBF[S]\nk=1\n",
+         "\xEF\xBB\xBF[S]\nk=9\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto written = setIniValue(c.text, "S", "k", "9");
+        ASSERT_TRUE(written);
+        EXPECT_EQ(*written, c.written);
+        EXPECT_EQ(IniDocument::parse(*written).value("S", "k"), "9");
+    }
+    // Names that could not be read back are refused.
+    for (auto [section, key] :
+         std::initializer_list<std::pair<const char*, const char*>>{{"", "k"},
+                                                                    {"S", " "},
+                                                                    {"a]b", "k"},
+                                                                    {"S", "a=b"},
+                                                                    {"S", ";k"},
+                                                                    {"S", "[k"},
+                                                                    {"S\nT", "k"},
+                                                                    {"S", "k\rx"}}) {
+        EXPECT_FALSE(setIniValue("[S]\n", section, key, "v")) << section << " " << key;
+    }
+}
+
 }  // namespace
 }  // namespace platform

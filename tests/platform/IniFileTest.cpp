@@ -95,5 +95,66 @@ TEST(IniFile, OldFileIsParsedOnceAndStillSeesEdits) {
     EXPECT_EQ(file.readString("Units", "12", ""), "bar");
 }
 
+TEST(IniFile, AFileOverTheSizeBoundIsNeitherReadNorWritten) {
+    TempDir dir;
+    std::string text = "[SerialPort]\nCOM=3\n";
+    text += "; " + std::string(IniFile::kMaxFileSize, 'x') + "\n";
+    const auto path = dir.write("big.ini", text);
+    IniFile file(path);
+    EXPECT_EQ(file.readInteger("SerialPort", "COM", 0), 0) << "reads as empty";
+    ASSERT_TRUE(file.problem());
+    EXPECT_EQ(file.problem()->text, "is larger than 2 MiB (" + std::to_string(text.size()) +
+                                        " bytes), so it is not read");
+    EXPECT_FALSE(file.writeInteger("SerialPort", "COM", 4));
+    EXPECT_EQ(TempDir::read(path), text) << "left as it is";
+
+    // Cut down to size, it is read again at the next lookup.
+    dir.write("big.ini", "[SerialPort]\nCOM=3\n");
+    EXPECT_EQ(file.readInteger("SerialPort", "COM", 0), 3);
+    EXPECT_FALSE(file.problem());
+    EXPECT_TRUE(file.writeInteger("SerialPort", "COM", 4));
+}
+
+TEST(IniFile, SaysWhyAFileCannotBeUsed) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "folder.ini");
+    const std::string junk(
+        "\x7F"
+        "ELF\x02\x01\x01\0\0\0\x03\0>\0\x01\0",
+        16);
+    using Kind = IniFile::Problem::Kind;
+    const struct {
+        const char* file;
+        std::optional<std::string> content;  // none: the file is missing or a folder
+        std::optional<Kind> kind;
+        const char* text;
+    } cases[] = {
+        {"missing.ini", std::nullopt, std::nullopt, ""},
+        {"good.ini", "[S]\nk=v\n", std::nullopt, ""},
+        {"bom.ini", "\xEF\xBB\xBF[S]\nk=v\n", std::nullopt, ""},
+        {"folder.ini", std::nullopt, Kind::Folder, "is a folder, not a file"},
+        {"empty.ini", "", Kind::Empty, "is empty"},
+        {"blank.ini", "\xEF\xBB\xBF\r\n  \r\n", Kind::Empty, "is empty"},
+        {"junk.ini", junk, Kind::NoSections, "holds no sections (lines such as [SerialPort])"},
+        {"keys.ini", "; no section\nCOM=3\n", Kind::NoSections,
+         "holds no sections (lines such as [SerialPort])"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        if (c.content) dir.write(c.file, *c.content);
+        IniFile file(dir / c.file);
+        const auto problem = file.problem();
+        ASSERT_EQ(problem.has_value(), c.kind.has_value());
+        if (!problem) continue;
+        EXPECT_EQ(problem->kind, *c.kind);
+        EXPECT_EQ(problem->text, c.text);
+        EXPECT_EQ(problem->blocksWrites(), *c.kind == Kind::Folder);
+    }
+    // A folder is not written over.
+    IniFile folder(dir / "folder.ini");
+    EXPECT_FALSE(folder.writeInteger("S", "k", 1));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "folder.ini"));
+}
+
 }  // namespace
 }  // namespace platform

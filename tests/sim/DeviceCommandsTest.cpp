@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
             "01 00 00 00 20 42 AA 00 00 C2 20 00 00 41 20 00 00 3F 80 00 00 40 FA 00 00 0C 80 00"},
         WriteCase{"PollingAddressMultidrop", 6, "05", "05 00", 2, "", "40 80 00 00 42 48 00 00"},
         WriteCase{"ResponsePreambles", 59, "07", nullptr, 0, "",
-                  "FE E0 A1 05 07 01 01 08 00 0A 0B 0C 07 04 00 01 00 00 3A 00 3A 01"}),
+                  "FE E0 A1 05 07 01 01 08 00 0A 0B 0C 07 04 00 01 00 60 41 00 3A 01"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct CodeCase {

@@ -143,7 +143,7 @@ TEST(HartsimProgramTest, AnswersCommandZeroOnItsPseudoTerminal) {
     ASSERT_TRUE(reply) << "no reply within 5 s";
     EXPECT_EQ(simtest::hexOf(reply->bytes),
               "FF FF FF FF FF 06 80 00 18 00 20 FE E0 A1 05 07 01 01 08 00 0A 0B 0C 05 04 00 00 00 "
-              "00 3A 00 3A 01 06");
+              "60 41 00 3A 01 1D");
     // Never before the request's own line time and the turnaround (25 bytes, 20 ms).
     const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(firstByte - sent);
     EXPECT_GE(waited.count(), sim::lineTimeMs(request.size()) + sim::kDefaultTurnaroundMs - 1);

@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "00 00 00 D7"},
         IdentityCase{7,
                      "FF FF FF FF FF 06 80 00 18 00 20 FE E0 A1 05 07 01 01 08 00 0A 0B 0C 05 04 "
-                     "00 00 00 00 3A 00 3A 01 06"}),
+                     "00 00 00 60 41 00 3A 01 1D"}),
     [](const auto& info) { return "Hart" + std::to_string(info.param.revision); });
 
 TEST(LoopTest, ReadsProcessValuesInLongFrames) {

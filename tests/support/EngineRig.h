@@ -42,7 +42,8 @@ class EngineRig {
     SimulatedTime::Timer timer1{time};
     RecordingView view;
     SimulatedPort port{time,
-                       [this](std::span<const std::uint8_t> b) { engine.scComm1AfterReceive(b); }};
+                       [this](std::span<const std::uint8_t> b) { engine.scComm1AfterReceive(b); },
+                       [this] { engine.scComm1CommError(); }};
     hart::CodeTables tables;
     driver::LinkEngine engine{{time, timer1, time, port, view}, tables};
 };

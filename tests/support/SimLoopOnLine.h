@@ -19,12 +19,17 @@ class SimLoopOnLine {
         m_port.device = [this](std::span<const std::uint8_t> request) -> std::optional<LineAnswer> {
             const auto complete = static_cast<std::int64_t>(std::ceil(
                 static_cast<double>(m_time.now()) + static_cast<double>(request.size()) * kByteMs));
+            requestTimes.push_back(complete);
             for (const sim::Transmission& t : m_loop.handleRequest(request, complete))
                 send(t);
             return std::nullopt;
         };
         scheduleUnsolicited();
     }
+
+    // When the last byte of each request reached the loop: the devices' values in a reply are
+    // those of that moment.
+    std::vector<std::int64_t> requestTimes;
 
     // Call after switching on bursts or another master.
     void scheduleUnsolicited() {

@@ -12,7 +12,9 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <random>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -108,6 +110,47 @@ inline void SimulatedTime::runUntil(std::uint64_t tick) {
     m_now = std::max(m_now, tick);
 }
 
+// Noise on the line from the devices to the port: a byte is hit at the given rate. On a line
+// with parity (a real serial line) a hit flips one of the byte's nine data and parity bits, now
+// and then two of them; the port's UART sees the bytes whose parity changed (an odd number of
+// flipped bits) and reports a line error for them before it hands them over, as the serial
+// component does, and a byte with two flipped bits passes it for the check byte to catch. On a
+// line without parity (a pseudo-terminal) a hit garbles the character and nothing is reported.
+struct LineNoise {
+    double byteErrorRate = 0;
+    bool parity = true;
+    double twoBitShare = 0.1;  // of the hits, on a line with parity
+    std::mt19937_64 random{1};
+    int hits = 0;
+    int parityErrors = 0;
+
+    // The byte as the port receives it, and whether its parity fails.
+    std::pair<std::uint8_t, bool> pass(std::uint8_t byte) {
+        std::uniform_real_distribution<double> unit(0, 1);
+        if (unit(random) >= byteErrorRate) return {byte, false};
+        ++hits;
+        if (!parity) {
+            std::uniform_int_distribution<int> mask(1, 255);
+            return {static_cast<std::uint8_t>(byte ^ mask(random)), false};
+        }
+        std::uniform_int_distribution<int> bit(0, 8);  // 8: the parity bit
+        const int first = bit(random);
+        int second = first;
+        if (unit(random) < twoBitShare) {
+            while (second == first)
+                second = bit(random);
+        }
+        auto flip = [&](int b) {
+            if (b < 8) byte ^= static_cast<std::uint8_t>(1u << b);
+        };
+        flip(first);
+        if (second != first) flip(second);
+        const bool parityError = second == first;
+        parityErrors += parityError ? 1 : 0;
+        return {byte, parityError};
+    }
+};
+
 // A device's answer to one request: the bytes it puts on the line and its turnaround time.
 struct LineAnswer {
     std::vector<std::uint8_t> bytes;
@@ -117,18 +160,28 @@ using Device = std::function<std::optional<LineAnswer>(std::span<const std::uint
 
 class SimulatedPort : public driver::LinkPort {
   public:
-    SimulatedPort(SimulatedTime& time, std::function<void(std::span<const std::uint8_t>)> deliver)
-        : m_time(time), m_deliver(std::move(deliver)) {}
+    SimulatedPort(SimulatedTime& time, std::function<void(std::span<const std::uint8_t>)> deliver,
+                  std::function<void()> lineError = {})
+        : m_time(time), m_deliver(std::move(deliver)), m_lineError(std::move(lineError)) {}
 
     Device device;
+    std::optional<LineNoise> noise;
     bool selected = true;
+    bool sendsFail = false;  // SendString raises, as the serial component does for a lost port
+    int failedSends = 0;
     std::vector<std::vector<std::uint8_t>> sent;
+    std::vector<std::uint64_t> sentAt;                // the tick each send began
     std::vector<std::pair<std::uint64_t, bool>> rts;  // (tick, state)
     int inputPurges = 0;
 
     bool portSelected() const override { return selected; }
     void SendString(std::span<const std::uint8_t> bytes) override {
+        if (sendsFail) {
+            ++failedSends;
+            throw std::runtime_error("the port is gone");
+        }
         sent.emplace_back(bytes.begin(), bytes.end());
+        sentAt.push_back(m_time.now());
         const double start = static_cast<double>(m_time.now());
         const double requestEnd = start + static_cast<double>(bytes.size()) * kByteMs;
         if (!device) return;
@@ -150,28 +203,35 @@ class SimulatedPort : public driver::LinkPort {
                    {bytes[i]});
         }
     }
-    // Bytes that arrive together at tick.
+    // Bytes that arrive together at tick, through the line's noise when there is any.
     void arrive(std::uint64_t tick, std::vector<std::uint8_t> bytes) {
         for (std::uint8_t b : bytes)
-            m_line.emplace(std::make_pair(tick, m_seq++), b);
+            m_line.emplace(std::make_pair(tick, m_seq++),
+                           noise ? noise->pass(b) : std::make_pair(b, false));
         m_time.post(tick, [this] { deliverArrived(); });
     }
 
   private:
     // The serial component reads everything waiting in the port in one batch; notices that pile
-    // up while the main thread is blocked find nothing more to read.
+    // up while the main thread is blocked find nothing more to read. A parity error among the
+    // waiting bytes is reported first, then the bytes come.
     void deliverArrived() {
         std::vector<std::uint8_t> batch;
+        bool parityError = false;
         while (!m_line.empty() && m_line.begin()->first.first <= m_time.now()) {
-            batch.push_back(m_line.begin()->second);
+            batch.push_back(m_line.begin()->second.first);
+            parityError = parityError || m_line.begin()->second.second;
             m_line.erase(m_line.begin());
         }
+        if (parityError && m_lineError) m_lineError();
         if (!batch.empty()) m_deliver(batch);
     }
 
     SimulatedTime& m_time;
     std::function<void(std::span<const std::uint8_t>)> m_deliver;
-    std::map<std::pair<std::uint64_t, std::uint64_t>, std::uint8_t> m_line;  // (tick, order)
+    std::function<void()> m_lineError;
+    // (tick, order) -> (byte, parity error)
+    std::map<std::pair<std::uint64_t, std::uint64_t>, std::pair<std::uint8_t, bool>> m_line;
     std::uint64_t m_seq = 0;
 };
 

@@ -30,6 +30,7 @@ class FakeDriverPort : public driver::DriverPort {
     std::map<int, Device> devices;  // a number without an entry does not exist (ENOENT)
     std::vector<int> opened;        // every open attempt, in order
     std::vector<bool> dtr;          // every DTR switch, in order
+    std::vector<bool> rts;          // every RTS switch, in order
     std::vector<std::vector<std::uint8_t>> sent;
     std::function<void(int)> beforeOpen;  // runs at each open attempt
     int closes = 0;
@@ -38,6 +39,7 @@ class FakeDriverPort : public driver::DriverPort {
         m_open = false;
         m_number = number;
         m_dtrOn = false;
+        m_rtsOn = true;  // the serial component raises RTS when it opens a port
         opened.push_back(number);
         if (beforeOpen) beforeOpen(number);
         auto it = devices.find(number);
@@ -58,7 +60,12 @@ class FakeDriverPort : public driver::DriverPort {
         dtr.push_back(on);
         if (m_open) m_dtrOn = on;
     }
-    void SetStateRTS(bool) override {}
+    void SetStateRTS(bool on) override {
+        rts.push_back(on);
+        m_rtsOn = on;
+    }
+    // RTS is on: an RQ-20 modem keys its carrier.
+    bool rtsOn() const { return m_open && m_rtsOn; }
     bool dsr() const override {
         auto it = devices.find(m_number);
         return m_open && it != devices.end() && it->second.modem && m_dtrOn;
@@ -72,6 +79,7 @@ class FakeDriverPort : public driver::DriverPort {
     int m_number = 0;
     bool m_open = false;
     bool m_dtrOn = false;
+    bool m_rtsOn = false;
 };
 
 class ScriptedDialogs : public driver::UserDialogs {

@@ -110,8 +110,8 @@ TEST_F(HalvaneFormTest, SettingsDecideThePortTheCheckAndTheRole) {
         int timer1;
     };
     const Case cases[] = {
-        {"a port above 10 reads as none and the scan runs",
-         "[SerialPort]\nCOM=15\n",
+        {"a port above 20 reads as none and the scan runs",
+         "[SerialPort]\nCOM=21\n",
          {{4, kModem}},
          "COM4",
          {1, 2, 3, 4, 5},
@@ -119,6 +119,7 @@ TEST_F(HalvaneFormTest, SettingsDecideThePortTheCheckAndTheRole) {
          1,
          305},
         {"COM10 opens", "[SerialPort]\nCOM=10\n", {{10, kModem}}, "COM10", {10}, 4, 1, 305},
+        {"COM15 opens", "[SerialPort]\nCOM=15\n", {{15, kModem}}, "COM15", {15}, 4, 1, 305},
         {"no modem check wanted: the port is used as it is",
          "[SerialPort]\nCOM=3\nModemDetection=0\nMaster=0\n",
          {{3, kNoModem}},
@@ -238,6 +239,7 @@ TEST_F(HalvaneFormTest, PickingAPort) {
         EXPECT_EQ(setting("ModemDetection"), c.modemDetection);
         EXPECT_EQ(setting("COM"), c.com);
         EXPECT_EQ(port.isOpen(), c.open);
+        EXPECT_FALSE(port.rtsOn()) << "an idle loop: the modem must not be keyed";
         EXPECT_EQ(form->engine().mType, c.open ? mRQ20 : mRQ10);
         EXPECT_EQ(dialogs.questions.size(), c.answers.size());
         if (!c.answers.empty()) {
@@ -353,6 +355,26 @@ TEST_F(HalvaneFormTest, TheEndOfTheSessionClosesTheDriver) {
     EXPECT_TRUE(pump.terminating());
 }
 
+TEST_F(HalvaneFormTest, AfterACancelledLogoutClosingHidesAgain) {
+    port.devices[1] = kModem;
+    start("[SerialPort]\nCOM=1\n");
+    form->show();
+    form->sessionEndWait.setInterval(5);
+    form->WMQueryEndSession();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (!form->HideOnly && elapsed.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    // The logout was cancelled; the user closes the window that is still open.
+    QCloseEvent event;
+    QCoreApplication::sendEvent(form.get(), &event);
+    EXPECT_FALSE(event.isAccepted());
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(form->closed());
+    EXPECT_FALSE(pump.terminating());
+    EXPECT_TRUE(dialogs.questions.empty());
+}
+
 TEST_F(HalvaneFormTest, TheRepeatBoxStartsTheCommandEverySecond) {
     port.devices[1] = kModem;
     start("[SerialPort]\nCOM=1\n");
@@ -423,15 +445,23 @@ TEST_F(HalvaneFormTest, ExecutesFromClientsReachTheCommandInterface) {
     EXPECT_TRUE(itemShows("digits"));
     EXPECT_EQ(server.itemText(), "COM1\r\n\r\nRQ-20\r\nSecondary Master\r\n6 digits\r\n");
 
+    form->engine().mType = mRQ10;
     execute({"SET COM5"});
     EXPECT_TRUE(itemShows("COM5"));
+    EXPECT_EQ(server.itemText(), "COM5\r\n\r\nRQ-20\r\nSecondary Master\r\n6 digits\r\n");
     EXPECT_EQ(portShown(), "COM5");
+    EXPECT_TRUE(port.isOpen());
+    EXPECT_EQ(port.number(), 5);
+    EXPECT_FALSE(port.rtsOn());
+    EXPECT_EQ(form->Label10->text(), "RQ-20");
     EXPECT_EQ(setting("COM"), "1") << "a client's port change is not stored";
 
     execute({"SET COM6"});
     EXPECT_TRUE(itemShows("none"));
     EXPECT_EQ(portShown(), "none");
     EXPECT_TRUE(port.isOpen()) << "a port without a modem stays open";
+    EXPECT_EQ(port.number(), 6);
+    EXPECT_FALSE(port.rtsOn());
 
     execute({"SET PRIMARY"});
     EXPECT_TRUE(itemShows("Primary Master"));
@@ -446,6 +476,26 @@ TEST_F(HalvaneFormTest, ExecutesFromClientsReachTheCommandInterface) {
     EXPECT_TRUE(form->closed());
     EXPECT_TRUE(pump.terminating());
     EXPECT_FALSE(port.isOpen());
+}
+
+TEST_F(HalvaneFormTest, AnExecuteDuringAPortChangeIsDropped) {
+    port.devices = {{1, kModem}, {5, kModem}};
+    start("[SerialPort]\nCOM=1\n");
+    // A client's command arrives while SET COM5 checks the modem.
+    port.beforeOpen = [&](int) {
+        QMetaObject::invokeMethod(
+            &server,
+            [&] {
+                execute({"3", "0"});
+            },
+            Qt::QueuedConnection);
+    };
+    execute({"SET COM5"});
+    EXPECT_TRUE(itemShows("digits"));
+    EXPECT_EQ(server.itemText(), "COM5\r\n\r\nRQ-20\r\nSecondary Master\r\n6 digits\r\n");
+    EXPECT_FALSE(form->engine().msg.DataToSend) << "the command was dropped";
+    EXPECT_FALSE(form->engine().Busy);
+    EXPECT_EQ(form->Command->text(), "SET COM5\r\n");
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "platform/channel/ConversationClient.h"
 #include "platform/channel/ConversationServer.h"
 #include "platform/folders/Folders.h"
+#include "support/PlainConnection.h"
 #include "support/PtyPair.h"
 #include "support/TempDir.h"
 
@@ -56,6 +57,15 @@ class ProgramTest : public ::testing::Test {
         return false;
     }
 
+    // The driver's answer to STATUS (its text ends in "digits"), or the last text seen.
+    static std::string statusOf(platform::channel::ConversationClient& client) {
+        if (!client.execute("STATUS")) return "(the execute failed)";
+        std::string status;
+        for (int i = 0; i < 100 && status.find("digits") == std::string::npos; ++i)
+            status = client.request().value_or("");
+        return status;
+    }
+
     static std::string errorOutput(QProcess& process) {
         return process.readAllStandardError().toStdString();
     }
@@ -66,11 +76,7 @@ TEST_F(ProgramTest, OneInstanceServesAndEndsCleanlyOnSigterm) {
     platform::channel::ConversationClient client;
     ASSERT_TRUE(waitUntilServing(*first, client)) << errorOutput(*first);
 
-    ASSERT_TRUE(client.execute("STATUS"));
-    std::string status;
-    for (int i = 0; i < 100 && status.find("digits") == std::string::npos; ++i)
-        status = client.request().value_or("");
-    EXPECT_EQ(status, "COM1\r\n\r\nRQ-20\r\nSecondary Master\r\n6 digits\r\n");
+    EXPECT_EQ(statusOf(client), "COM1\r\n\r\nRQ-20\r\nSecondary Master\r\n6 digits\r\n");
 
     auto second = start();
     ASSERT_TRUE(second->waitForFinished(10000));
@@ -103,6 +109,60 @@ TEST_F(ProgramTest, RefusesToStartWhenAnotherServerServesTheChannel) {
     ASSERT_EQ(driver->state(), QProcess::NotRunning);
     EXPECT_NE(driver->exitCode(), 0);
     EXPECT_NE(errorOutput(*driver).find("already running"), std::string::npos);
+}
+
+TEST_F(ProgramTest, ReadsASettingsFileThatStartsWithAByteOrderMark) {
+    // Saved by an editor that marks UTF-8: the first section must still count.
+    dir.write("ZODUVIR.INI",
+              "\xEF\xBB\xBF[SerialPort]\r\nCOM=1\r\nModemDetection=0\r\n" +
+                  apptest::pinnedPorts({{1, com1.slavePath()}}, (dir / "none").string()));
+    auto driver = start();
+    platform::channel::ConversationClient client;
+    ASSERT_TRUE(waitUntilServing(*driver, client)) << errorOutput(*driver);
+    EXPECT_EQ(statusOf(client), "COM1\r\n\r\nRQ-20\r\nSecondary Master\r\n6 digits\r\n");
+    ASSERT_TRUE(client.execute("TERMINATE"));
+    client.close();
+    ASSERT_TRUE(driver->waitForFinished(10000));
+    EXPECT_EQ(errorOutput(*driver), "") << "nothing to report about the file";
+}
+
+TEST_F(ProgramTest, KeepsServingWhenAClientOpensMoreConnectionsThanItMayHaveDescriptors) {
+    // The driver may hold 256 descriptors; a client opens 300 idle connections.
+    auto driver = std::make_unique<QProcess>();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    driver->setProcessEnvironment(env);
+    driver->start("/bin/sh", {"-c", "ulimit -n 256 && exec \"$0\" --settings-dir \"$1\"",
+                              HALVANE_PROGRAM, QString::fromStdString(dir.path().string())});
+    ASSERT_TRUE(driver->waitForStarted(5000));
+    platform::channel::ConversationClient client;
+    ASSERT_TRUE(waitUntilServing(*driver, client)) << errorOutput(*driver);
+
+    const std::string socket = (platform::runtimeFolder() / "halvane.ddehartserver").string();
+    std::vector<std::unique_ptr<testsupport::PlainConnection>> idle;
+    for (int i = 0; i < 300; ++i) {
+        idle.push_back(std::make_unique<testsupport::PlainConnection>());
+        ASSERT_TRUE(idle.back()->connect(socket)) << i;
+    }
+    int served = 0;
+    int refused = 0;
+    for (auto& connection : idle) {
+        const std::string answer = connection->ask("CONNECT Halvane DdeHartServer\n");
+        served += answer == "OK CONNECT Halvane DdeHartServer";
+        refused += answer.starts_with("ERROR too many clients");
+    }
+    EXPECT_EQ(served, 63) << "64 with the client that came first";
+    EXPECT_EQ(refused, 237);
+
+    idle.clear();
+    EXPECT_EQ(statusOf(client), "COM1\r\n\r\nRQ-20\r\nSecondary Master\r\n6 digits\r\n");
+    platform::channel::ConversationClient another;
+    EXPECT_TRUE(another.open()) << "a new client is served";
+    another.close();
+    ASSERT_TRUE(client.execute("TERMINATE"));
+    client.close();
+    ASSERT_TRUE(driver->waitForFinished(10000));
+    EXPECT_EQ(driver->exitCode(), 0);
 }
 
 TEST(SingleInstance, TakesOverTheLockOfADriverThatDied) {

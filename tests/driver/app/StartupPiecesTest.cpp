@@ -9,6 +9,7 @@
 #include "app/AppTestSupport.h"
 #include "driver/app/DriverProgram.h"
 #include "driver/app/DriverSettings.h"
+#include "driver/app/FileProblems.h"
 #include "driver/app/ModemDetection.h"
 #include "driver/app/PortProblem.h"
 #include "support/TempDir.h"
@@ -29,7 +30,9 @@ TEST(DriverSettings, ReadsKeysWithDefaultsAndThePortRange) {
         {"", {"English", true, 1, 0}},
         {"[SerialPort]\nCOM=10\nMaster=0\nModemDetection=0\n[ZodUvir]\nLanguage=Deutsch\n",
          {"Deutsch", false, 0, 10}},
-        {"[SerialPort]\nCOM=15\n", {"English", true, 1, 0}},
+        {"[SerialPort]\nCOM=15\n", {"English", true, 1, 15}},
+        {"[SerialPort]\nCOM=20\n", {"English", true, 1, 20}},
+        {"[SerialPort]\nCOM=21\n", {"English", true, 1, 0}},
         {"[SerialPort]\nCOM=-1\n", {"English", true, 1, 0}},
         {"[SerialPort]\nCOM=x\n", {"English", true, 1, 0}},
     };
@@ -158,6 +161,40 @@ TEST(TableFile, BesideTheProgramElseInTheInstalledDataFolder) {
     EXPECT_EQ(tableFilePath(dir / "bin"), dir / "share/halvane/TABEN.DDF");
     dir.write("bin/TABEN.DDF", "");
     EXPECT_EQ(tableFilePath(dir / "bin"), dir / "bin/TABEN.DDF");
+}
+
+TEST(FileProblems, NameTheFileWhatIsWrongAndWhatItMeans) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "folder");
+    dir.write("empty", "");
+    dir.write("junk", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16));
+    dir.write("good", "\xEF\xBB\xBF[SerialPort]\nCOM=3\n");
+    const std::string folder = (dir / "folder").string();
+    const std::string empty = (dir / "empty").string();
+    const std::string junk = (dir / "junk").string();
+    const std::string missing = (dir / "missing").string();
+
+    auto settings = [&](const char* name) {
+        return settingsFileMessage(platform::IniFile(dir / name));
+    };
+    EXPECT_EQ(settings("folder"), "The settings file " + folder +
+                                      " is a folder, not a file: the driver uses its default "
+                                      "settings and cannot store changes; remove or replace it.");
+    EXPECT_EQ(settings("empty"),
+              "The settings file " + empty + " is empty: the driver uses its default settings.");
+    EXPECT_EQ(settings("junk"), "The settings file " + junk +
+                                    " holds no sections (lines such as [SerialPort]): the driver "
+                                    "uses its default settings.");
+    EXPECT_FALSE(settings("good"));
+    EXPECT_FALSE(settings("missing")) << "made at the first change";
+
+    auto table = [&](const char* name) { return tableFileMessage(platform::IniFile(dir / name)); };
+    const char* numbers = ": code names show as numbers. Reinstall the program.";
+    EXPECT_EQ(table("missing"), "The table file " + missing + " is missing" + numbers);
+    EXPECT_EQ(table("empty"), "The table file " + empty + " is empty" + numbers);
+    EXPECT_EQ(table("junk"), "The table file " + junk +
+                                 " holds no sections (lines such as [SerialPort])" + numbers);
+    EXPECT_FALSE(table("good"));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "platform/channel/ConversationServer.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <cstring>
@@ -9,6 +11,8 @@
 #include <thread>
 
 #include "ChannelTestSupport.h"
+#include "platform/channel/LocalListener.h"
+#include "support/PlainConnection.h"
 
 namespace platform::channel {
 namespace {
@@ -226,6 +230,75 @@ TEST_F(ConversationServerTest, AClientThatStopsReadingIsDisconnected) {
     auto data = reader->next();
     ASSERT_TRUE(data);
     EXPECT_EQ(data->payload.substr(0, 5), "199\r\n");
+}
+
+TEST_F(ConversationServerTest, ClientsBeyondTheLimitAreToldSoAndClosed) {
+    m_server.run([this] { m_server.server().setMaxClients(3); });
+    std::vector<std::unique_ptr<RawClient>> served;
+    for (int i = 0; i < 3; ++i)
+        served.push_back(connectedClient());
+    RawClient extra(m_server.socketPath());
+    const auto refusal = extra.next();
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(text(*refusal),
+              "ERROR too many clients: this server serves 3 at a time; close another client and "
+              "try again");
+    EXPECT_TRUE(extra.waitForClose());
+    EXPECT_EQ(clientCount(), 3);
+
+    // Once one goes, the next is served.
+    served.front()->abort();
+    served.erase(served.begin());
+    const auto deadline = std::chrono::steady_clock::now() + 5s;
+    while (clientCount() > 2 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(1ms);
+    auto next = connectedClient();
+    next->send("REQUEST DdeHartCommand\n");
+    const auto data = next->next();
+    ASSERT_TRUE(data);
+    EXPECT_EQ(data->verb, "DATA");
+}
+
+TEST_F(ConversationServerTest, KeepsListeningWhenTheProcessRunsOutOfDescriptors) {
+    // While no descriptor is left the test only uses what it made before, and no Qt object:
+    // the sanitizer's type checks need descriptors of their own, and had its checks of the
+    // server's usual path done by this first client.
+    auto first = connectedClient();
+    std::vector<std::unique_ptr<testsupport::PlainConnection>> clients;
+    for (int i = 0; i < 3; ++i)
+        clients.push_back(std::make_unique<testsupport::PlainConnection>());
+
+    // Lower the limit to just above the descriptors in use, and use up the rest.
+    rlimit original{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &original), 0);
+    int highest = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
+        highest = std::max(highest, std::stoi(entry.path().filename().string()));
+    rlimit lowered = original;
+    lowered.rlim_cur = static_cast<rlim_t>(highest + 16);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &lowered), 0);
+    std::vector<int> filler;
+    for (int fd; (fd = ::fcntl(0, F_DUPFD_CLOEXEC, 0)) >= 0;)
+        filler.push_back(fd);
+    ASSERT_EQ(errno, EMFILE);
+
+    // Clients come while the server cannot accept them.
+    for (auto& client : clients)
+        ASSERT_TRUE(client->connect(m_server.socketPath()));
+    std::this_thread::sleep_for(std::chrono::milliseconds(3 * LocalListener::kRetryMs));
+    const bool socketStayed = std::filesystem::exists(m_runtime.socketPath());
+
+    // Descriptors free again: the server never stopped, the waiting clients are served, and
+    // new ones too.
+    for (int fd : filler)
+        ::close(fd);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &original), 0);
+    EXPECT_TRUE(socketStayed) << "the socket file stays";
+    EXPECT_TRUE(m_server.run([this] { return m_server.server().isListening(); }));
+    for (auto& client : clients)
+        EXPECT_EQ(client->ask("CONNECT Halvane DdeHartServer\n"),
+                  "OK CONNECT Halvane DdeHartServer");
+    EXPECT_TRUE(connectedClient());
 }
 
 TEST(ConversationServerExecute, AcknowledgesWithoutWaitingForTheHandler) {
