@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t pos = 0;
     std::uint64_t now = 1;
     while (pos < size) {
-        const std::size_t length = std::min<std::size_t>(data[pos++], size - pos);
+        const std::size_t wanted = data[pos++];
+        const std::size_t length = std::min(wanted, size - pos);
         const std::span<const std::uint8_t> piece(data + pos, length);
         pos += length;
 
