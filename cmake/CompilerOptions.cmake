@@ -22,14 +22,19 @@ function(halvane_add_test name)
                          PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" ${ARG_PROPERTIES})
 endfunction()
 
-# Programs go to <build>/bin, with the table file TABEN.DDF beside them as the driver expects.
+# Programs go to <build>/bin, with the table files beside them: TABEN.DDF as the driver expects,
+# and the logger's translated ones.
 set(HALVANE_BIN_DIR ${PROJECT_BINARY_DIR}/bin)
-configure_file(${PROJECT_SOURCE_DIR}/data/TABEN.DDF ${HALVANE_BIN_DIR}/TABEN.DDF COPYONLY)
+set(HALVANE_TABLE_FILES TABEN.DDF TABCZ.DDF TABDE.DDF TABES.DDF TABFR.DDF TABPL.DDF TABSK.DDF)
+foreach(table ${HALVANE_TABLE_FILES})
+    configure_file(${PROJECT_SOURCE_DIR}/data/${table} ${HALVANE_BIN_DIR}/${table} COPYONLY)
+endforeach()
 function(halvane_program target)
     set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${HALVANE_BIN_DIR})
     install(TARGETS ${target} RUNTIME DESTINATION bin)
 endfunction()
-install(FILES ${PROJECT_SOURCE_DIR}/data/TABEN.DDF DESTINATION share/halvane)
+list(TRANSFORM HALVANE_TABLE_FILES PREPEND ${PROJECT_SOURCE_DIR}/data/ OUTPUT_VARIABLE table_paths)
+install(FILES ${table_paths} DESTINATION share/halvane)
 if(HALVANE_FUZZ)
     # Coverage for libFuzzer in every library the fuzz targets link.
     add_compile_options(-fsanitize=fuzzer-no-link)

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6network6 libqt6widgets6
-    qt6-qpa-plugins qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qt6-l10n-tools
+    qt6-qpa-plugins qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qt6-l10n-tools qt6-translations-l10n
     libudev-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format

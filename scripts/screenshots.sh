@@ -3,7 +3,9 @@
 # against hartsim with three simulated transmitters in multidrop. Loopscribe runs a monitor
 # (highest polling address 3, every 2 s) with its window and charts shown; the script saves the
 # main window, the Monitor Settings dialog (opened through the menu, as a user does) and two
-# chart windows. Everything it starts is stopped again by process id.
+# chart windows. Then, in German and in Russian (Language in ZODUVIR.INI), the driver's window
+# with a reply and the logger's main window and settings dialog. Everything it starts is stopped
+# again by process id.
 #   bash scripts/screenshots.sh [build folder, default build]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -60,10 +62,15 @@ shoot() {  # window name, file
     echo "   $images/$2"
 }
 
-"$bin/hartsim" --config data/demo-loop.cfg >"$work/hartsim.out" 2>"$work/hartsim.log" &
-pids+=($!)
-wait_for '[ -s "$work/hartsim.out" ]' 10
-cat >"$work/settings/ZODUVIR.INI" <<INI
+start_loop() {  # Language value: hartsim, and the driver's settings naming its port
+    rm -f "$work/hartsim.out"
+    "$bin/hartsim" --config data/demo-loop.cfg >"$work/hartsim.out" 2>"$work/hartsim.log" &
+    pids+=($!)
+    wait_for '[ -s "$work/hartsim.out" ]' 10
+    cat >"$work/settings/ZODUVIR.INI" <<INI
+[ZodUvir]
+Language=$1
+
 [SerialPort]
 COM=1
 ModemDetection=0
@@ -72,6 +79,24 @@ Master=0
 [Ports]
 COM1=$(head -n 1 "$work/hartsim.out")
 INI
+}
+# The settings dialog, as a user opens it, in a logger at rest: from the keyboard, whatever the
+# menus are called, the third menu's first item.
+open_settings() {  # title of the settings dialog
+    "$bin/Loopscribe" --settings-dir "$work/settings" >"$work/loopscribe2.log" 2>&1 &
+    pids+=($!)
+    wait_for '[ -n "$(window "$caption")" ]' 20
+    main=$(window "$caption")
+    sleep 1
+    xdotool windowfocus --sync "$main" 2>/dev/null || true
+    xdotool key --window "$main" alt Right Right Down Return
+    settings_title=$1
+    wait_for '[ -n "$(xdotool search --onlyvisible --name "^$settings_title\$")" ]' 10
+    sleep 0.5
+}
+
+# The logger's language is Czech unless the settings say otherwise.
+start_loop English
 QT_QPA_PLATFORM=offscreen "$bin/Halvane" --settings-dir "$work/settings" >"$work/halvane.log" 2>&1 &
 pids+=($!)
 wait_for '"$bin/halvane-cmd" --status >/dev/null 2>&1' 30
@@ -110,16 +135,61 @@ echo "   $images/loopscribe-desktop.png"
 kill -TERM "$logger"
 wait "$logger" || true
 
-# The settings dialog, as a user opens it (Options, Monitor Settings), in a logger at rest.
-"$bin/Loopscribe" --settings-dir "$work/settings" >"$work/loopscribe2.log" 2>&1 &
-pids+=($!)
-wait_for '[ -n "$(window "$caption")" ]' 20
-main=$(window "$caption")
-sleep 1
-xdotool windowfocus --sync "$main" 2>/dev/null || true
-xdotool key --window "$main" alt+o
-sleep 0.5
-xdotool key --window "$main" Return
-wait_for '[ -n "$(window "Monitor Settings")" ]' 10
-sleep 0.5
+open_settings "Monitor Settings"
 shoot "Monitor Settings" loopscribe-settings.png
+
+# Both programs in another language. The window names of translated windows are matched by
+# xdotool, which reads them in UTF-8.
+shoot_named() {  # title, file
+    local id
+    id=$(xdotool search --onlyvisible --name "^$1\$" | head -n 1)
+    [ -n "$id" ] || { echo "screenshots.sh: no window \"$1\"" >&2; exit 1; }
+    import -window "$id" "$images/$2"
+    echo "   $images/$2"
+}
+stop_all() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+    pids=()
+}
+lines() { grep -c $'\t' "$work/monitor.log" 2>/dev/null || true; }
+in_language() {  # Language value, file suffix, title of the settings dialog
+    stop_all
+    start_loop "$1"
+    # The driver's window, its manual panel opened, with the reply of command 3 to address 1.
+    "$bin/Halvane" --settings-dir "$work/settings" --show >"$work/halvane.log" 2>&1 &
+    pids+=($!)
+    wait_for '"$bin/halvane-cmd" --status >/dev/null 2>&1' 30
+    "$bin/halvane-cmd" 0 1 >/dev/null  # the driver learns the device's long address
+    local driver
+    driver=$(xdotool search --onlyvisible --name '^Halvane$' | while read -r id; do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        [ "$WIDTH" -gt 100 ] && echo "$id"
+    done | head -n 1)
+    xdotool mousemove --window "$driver" 173 247 click 1
+    sleep 0.5
+    xdotool mousemove --window "$driver" 330 46 click --repeat 3 1
+    xdotool type --window "$driver" "3;;1"
+    xdotool key --window "$driver" Return
+    xdotool mousemove --window "$driver" 100 20
+    # Until the reply list (white while empty) shows the reply.
+    wait_for 'import -window "$driver" "$work/driver.png" &&
+        [ "$(convert "$work/driver.png" -crop 360x140+205+70 -format "%[fx:mean<0.99]" info:)" = 1 ]' 20
+    sleep 0.5
+    import -window "$driver" "$images/halvane-$2.png"
+    echo "   $images/halvane-$2.png"
+
+    rm -f "$work/monitor.log"
+    "$bin/Loopscribe" --settings-dir "$work/settings" --show START >"$work/loopscribe.log" 2>&1 &
+    local logger=$!
+    pids+=($logger)
+    wait_for '[ "$(lines)" -ge 12 ] 2>/dev/null' 90
+    shoot "$caption" "loopscribe-main-$2.png"
+    kill -TERM "$logger"
+    wait "$logger" || true
+
+    open_settings "$3"
+    shoot_named "$settings_title" "loopscribe-settings-$2.png"
+}
+in_language German de "Überwachungseinstellungen"
+in_language Russian ru "Настройки мониторинга"

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "ProjectVersion.h"
+#include "driver/app/DriverLanguage.h"
 #include "driver/app/DriverSettings.h"
 #include "driver/app/FileProblems.h"
 #include "driver/app/HalvaneForm.h"
@@ -167,8 +168,15 @@ int runDriver(const ProgramOptions& options) {
     PreciseClock clock;
     QtMessagePump pump;
 
+    // Declared before the window so that the window's texts are never read from a module that
+    // is gone.
+    localisation::ResourceModule languageModule;
     THalvaneForm form({settings, tables, port, dialogs, server, clock, pump});
     form.engine().setLocale(platform::systemUserLocale());
+    form.chooseLanguage = [&](const std::string& language) {
+        SwitchDriverLanguage(languageModule, QCoreApplication::applicationFilePath(), language);
+        tables.setUnknownCodePrefix(UnknownCodePrefix());
+    };
 
     platform::TerminationSignals terminationSignals;
     if (!terminationSignals.isActive()) {
@@ -188,7 +196,10 @@ int runDriver(const ProgramOptions& options) {
 
     if (!server.listen()) {
         reportStartFailure(dialogs,
-                           "Other programs cannot reach the driver: " + server.errorString());
+                           QCoreApplication::translate("driver::DriverProgram",
+                                                       "Other programs cannot reach the driver: %1")
+                               .arg(QString::fromStdString(server.errorString()))
+                               .toStdString());
         return 1;
     }
 

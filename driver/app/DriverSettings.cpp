@@ -1,5 +1,7 @@
 #include "driver/app/DriverSettings.h"
 
+#include "localisation/LanguageSetting.h"
+
 namespace driver {
 
 namespace {
@@ -10,7 +12,7 @@ constexpr const char* kSection = "SerialPort";
 
 DriverSettings readDriverSettings(const platform::IniFile& file) {
     DriverSettings s;
-    s.language = file.readString("ZodUvir", "Language", s.language);
+    s.language = localisation::DriverLanguageValue(file);
     s.modemDetection = file.readBool(kSection, "ModemDetection", s.modemDetection);
     s.master = file.readInteger(kSection, "Master", s.master);
     const int com = file.readInteger(kSection, "COM", 0);

@@ -15,7 +15,7 @@ inline constexpr const char* kSettingsFileName = "ZODUVIR.INI";
 inline constexpr int kLastPortNumber = 20;  // the port list offers COM1 .. COM20
 
 struct DriverSettings {
-    std::string language = "English";
+    std::string language = "English";  // as it stands: the driver does not trim it
     bool modemDetection = true;
     int master = 1;  // 0 primary, anything else secondary
     int com = 0;     // 0 none, n for COMn

@@ -17,6 +17,7 @@
 #include <QSystemTrayIcon>
 #include <QThread>
 #include <QToolButton>
+#include <algorithm>
 
 #include "ProjectVersion.h"
 #include "driver/app/DriverIcon.h"
@@ -27,8 +28,10 @@
 #include "driver/app/PortProblem.h"
 #include "driver/app/QtUserDialogs.h"
 #include "driver/app/ReplyLineDelegate.h"
+#include "driver/app/ReplyLineNames.h"
 #include "driver/command/CommandLine.h"
 #include "hart/CommandCatalogue.h"
+#include "localisation/CodePages.h"
 #include "platform/channel/ConversationServer.h"
 #include "serial/PortNames.h"
 
@@ -36,27 +39,26 @@ namespace driver {
 
 namespace {
 
-constexpr const char* kNoModemConnected = "No HART Modem Connected!";
-constexpr const char* kNoModemDetected =
-    "No HART Modem Detected!\r\nDo you really want to use this port?";
-constexpr const char* kReallyExit =
-    "Do You really want to exit Halvane?\r\nIt disallows to other programs to communicate with "
-    "HART devices!";
 constexpr int kRepeatInterval = 1000;
 constexpr int kSessionEndWaitMs = 30'000;
 constexpr int kFieldNameWidth = 150;  // the reply list's column of field names
 constexpr unsigned long kClosePauseMs = 100;
 
-QString latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+// Replies, command lines and the texts of the conversation are one-byte text in Windows-1252.
+QString fromOneByte(const std::string& text) {
+    return localisation::FromCodePage(text, localisation::CodePage::Windows1252);
 }
 
 std::string oneByte(const QString& text) {
-    const QByteArray bytes = text.toLatin1();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return localisation::ToCodePage(text, localisation::CodePage::Windows1252);
 }
 
-QLabel* label(QWidget* parent, const QString& text, int x, int y, int w, int h) {
+// Message box texts are UTF-8.
+std::string boxText(const QString& text) {
+    return text.toStdString();
+}
+
+QLabel* label(QWidget* parent, int x, int y, int w, int h, const QString& text = {}) {
     auto* l = new QLabel(text, parent);
     l->setGeometry(x, y, w, h);
     return l;
@@ -88,6 +90,7 @@ THalvaneForm::THalvaneForm(FormContext context, QWidget* parent)
     createControls();
     createTrayIcon();
     watchPort();
+    retranslateUi();
 
     Timer2.setInterval(kRepeatInterval);
     connect(&Timer2, &QTimer::timeout, this, &THalvaneForm::Timer2Timer);
@@ -107,73 +110,66 @@ THalvaneForm::~THalvaneForm() {
 
 void THalvaneForm::createControls() {
     // Left panel: what the driver is and which port and role it uses.
-    titleLabel = label(this, QStringLiteral("Halvane"), 12, 6, 180, 34);
+    titleLabel = label(this, 12, 6, 180, 34, QStringLiteral("Halvane"));
     QFont titleFont = titleLabel->font();
     titleFont.setPointSize(20);
     titleFont.setBold(true);
     titleLabel->setFont(titleFont);
-    subtitleLabel = label(this, QStringLiteral("with DDE interface"), 12, 40, 180, 16);
-    versionLabel = label(this, QStringLiteral("version %1").arg(QLatin1String(HALVANE_VERSION)), 12,
-                         56, 180, 16);
+    subtitleLabel = label(this, 12, 40, 180, 16);
+    versionLabel = label(this, 12, 56, 180, 16);
 
     cMasterType = new QComboBox(this);
-    cMasterType->addItems({QStringLiteral("Primary Master"), QStringLiteral("Secondary Master")});
+    cMasterType->addItems({QString(), QString()});  // Primary Master, Secondary Master
     cMasterType->setGeometry(12, 84, 177, 24);
     connect(cMasterType, &QComboBox::activated, this, &THalvaneForm::cMasterTypeChange);
 
     UsedPort = new QComboBox(this);
-    UsedPort->addItem(QStringLiteral("none"));
+    UsedPort->addItem(QString());  // none
     for (int n = 1; n <= kLastPortNumber; ++n)
         UsedPort->addItem(QStringLiteral("COM%1").arg(n));
     UsedPort->setGeometry(12, 116, 177, 24);
     connect(UsedPort, &QComboBox::activated, this, &THalvaneForm::UsedPortChange);
     m_portList = new PortListInfo(UsedPort, m_context.settings.path());
 
-    Label12 = label(this, QStringLiteral("Port Status:"), 12, 150, 80, 18);
-    Label4 = label(this, QStringLiteral("Tx"), 100, 150, 24, 18);
-    Label8 = label(this, QStringLiteral("Rx"), 130, 150, 24, 18);
+    Label12 = label(this, 12, 150, 80, 18);
+    Label4 = label(this, 100, 150, 24, 18, QStringLiteral("Tx"));
+    Label8 = label(this, 130, 150, 24, 18, QStringLiteral("Rx"));
     for (QLabel* indicator : {Label4, Label8}) {
         QFont bold = indicator->font();
         bold.setBold(true);
         indicator->setFont(bold);
         indicator->hide();
     }
-    portGoneLabel = label(this, QStringLiteral("gone"), 100, 150, 89, 18);
+    portGoneLabel = label(this, 100, 150, 89, 18);
     portGoneLabel->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
     portGoneLabel->hide();
 
-    noTrayNote = label(this,
-                       QStringLiteral("No notification area: closing minimises this window. "
-                                      "Right-click it for \"Close Halvane\"."),
-                       12, 176, 177, 52);
+    noTrayNote = label(this, 12, 174, 177, 60);
     noTrayNote->setWordWrap(true);
+    noTrayNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     noTrayNote->hide();
 
     panelToggle = new QToolButton(this);
     panelToggle->setGeometry(157, 236, 32, 22);
-    panelToggle->setToolTip(QStringLiteral("Manual commands"));
     connect(panelToggle, &QToolButton::clicked, this,
             [this] { setManualPanelVisible(!manualPanelVisible()); });
 
     // Right panel: the manual command panel. Its left edge is Label10's.
-    Label10 = label(this, QString(), 201, 8, 120, 18);
-    CheckBox1 = new QCheckBox(QStringLiteral("Odesilat dokola"), this);
+    Label10 = label(this, 201, 8, 120, 18);
+    CheckBox1 = new QCheckBox(this);
     CheckBox1->setGeometry(340, 8, 240, 20);
     Command = new QLineEdit(QStringLiteral("0"), this);
-    Command->setGeometry(201, 34, 270, 24);
-    Button1 = new QPushButton(QStringLiteral("Send Command"), this);
+    Command->setGeometry(201, 34, 270, 24);  // both as wide as the button's text leaves room
+    Button1 = new QPushButton(this);
     Button1->setGeometry(480, 34, 106, 24);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &THalvaneForm::Button1Click);
     ListBox1 = new QListWidget(this);
     ListBox1->setGeometry(201, 66, 385, 164);
     ListBox1->setItemDelegate(new ReplyLineDelegate(kFieldNameWidth, ListBox1));
-    Label1 = label(this, QString::number(m_engine->Label1), 201, 238, 80, 18);
-    Label9 = label(this, QString::number(m_engine->Label9), 300, 238, 80, 18);
-    Label14 = label(this, QString::number(m_engine->Label14), 400, 238, 80, 18);
-    Label1->setToolTip(QStringLiteral("Frames sent"));
-    Label9->setToolTip(QStringLiteral("Receive events"));
-    Label14->setToolTip(QStringLiteral("Replies delivered"));
+    Label1 = label(this, 201, 238, 80, 18, QString::number(m_engine->Label1));
+    Label9 = label(this, 300, 238, 80, 18, QString::number(m_engine->Label9));
+    Label14 = label(this, 400, 238, 80, 18, QString::number(m_engine->Label14));
 
     // Escape closes (hides) the window and Enter sends the command, from every control.
     for (QObject* o :
@@ -182,8 +178,8 @@ void THalvaneForm::createControls() {
 
     // The tray menu, also offered on the window itself (the only way to it without a tray).
     PopupMenu1 = new QMenu(this);
-    ShowPanel1 = PopupMenu1->addAction(QStringLiteral("Show Panel"));
-    ExitHalvane1 = PopupMenu1->addAction(QStringLiteral("Close Halvane"));
+    ShowPanel1 = PopupMenu1->addAction(QString());
+    ExitHalvane1 = PopupMenu1->addAction(QString());
     connect(ShowPanel1, &QAction::triggered, this, &THalvaneForm::ShowPanel1Click);
     connect(ExitHalvane1, &QAction::triggered, this, &THalvaneForm::ExitHalvane1Click);
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -191,6 +187,51 @@ void THalvaneForm::createControls() {
             [this](const QPoint& at) { PopupMenu1->popup(mapToGlobal(at)); });
 
     setManualPanelVisible(false);
+}
+
+void THalvaneForm::retranslateUi() {
+    subtitleLabel->setText(tr("with DDE interface"));
+    versionLabel->setText(tr("version %1").arg(QLatin1String(HALVANE_VERSION)));
+    cMasterType->setItemText(0, tr("Primary Master"));
+    cMasterType->setItemText(1, tr("Secondary Master"));
+    UsedPort->setItemText(0, tr("none", "no port"));
+    Label12->setText(tr("Port Status:"));
+    //: The port status when the port's device went away.
+    portGoneLabel->setText(tr("gone"));
+    panelToggle->setToolTip(tr("Manual commands"));
+    //: The repeat box: "send repeatedly" (the built-in caption is Czech).
+    CheckBox1->setText(tr("Odesilat dokola"));
+    Button1->setText(tr("Send Command"));
+    Label1->setToolTip(tr("Frames sent"));
+    Label9->setToolTip(tr("Receive events"));
+    Label14->setToolTip(tr("Replies delivered"));
+    ShowPanel1->setText(tr("Show Panel"));
+    ExitHalvane1->setText(tr("Close Halvane"));
+    noTrayNote->setText(tr("No notification area: closing minimises this window. Right-click it "
+                           "for \"%1\".")
+                            .arg(ExitHalvane1->text()));
+    fitTexts();
+}
+
+void THalvaneForm::fitTexts() {
+    // The button and the port status caption take the room their text needs in the language
+    // shown; the edit box and the indicators give way.
+    constexpr int kRightEdge = 586;
+    constexpr int kGap = 9;
+    const int buttonWidth = std::max(106, Button1->sizeHint().width());
+    Button1->setGeometry(kRightEdge - buttonWidth, 34, buttonWidth, 24);
+    Command->setGeometry(Label10->x(), 34, Button1->x() - kGap - Label10->x(), 24);
+    const int statusWidth = std::max(80, Label12->sizeHint().width());
+    Label12->resize(statusWidth, Label12->height());
+    Label4->move(Label12->x() + statusWidth + 8, Label12->y());
+    Label8->move(Label4->x() + 30, Label12->y());
+    portGoneLabel->setGeometry(Label4->x(), Label12->y(),
+                               cMasterType->geometry().right() - Label4->x(), Label12->height());
+}
+
+void THalvaneForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslateUi();
+    QWidget::changeEvent(event);
 }
 
 void THalvaneForm::createTrayIcon() {
@@ -242,8 +283,8 @@ void THalvaneForm::FormCreate() {
     m_engine->mType = mRQ10;
     m_engine->msg.DataToSend = false;
 
-    // The language module is chosen from "Language"; the built-in texts are English.
     const DriverSettings settings = readDriverSettings(m_context.settings);
+    if (chooseLanguage) chooseLanguage(settings.language);
     setManualPanelVisible(false);
 
     cMasterType->setCurrentIndex(settings.master == 0 ? 0 : 1);
@@ -276,10 +317,9 @@ void THalvaneForm::FormCreate() {
 
     if (!portSelected()) {
         showWindow();
-        m_context.dialogs.errorMessage(storedPortProblem.empty()
-                                           ? std::string(kNoModemConnected)
-                                           : kNoModemConnected + std::string("\r\n") +
-                                                 storedPortProblem);
+        const std::string noModem = boxText(tr("No HART Modem Connected!"));
+        m_context.dialogs.errorMessage(
+            storedPortProblem.empty() ? noModem : noModem + "\r\n" + storedPortProblem);
         closePortQuietly();
     } else {
         m_context.port.SetStateDTR(true);
@@ -325,7 +365,7 @@ bool THalvaneForm::openPort(int number, std::string* problem) {
                 {number, m_context.port.devicePath(), m_context.settings.path()}, e);
         }
     } catch (...) {
-        if (problem) *problem = kPortCannotBeUsed;
+        if (problem) *problem = portCannotBeUsedText();
     }
     return false;
 }
@@ -351,7 +391,7 @@ void THalvaneForm::selectPort(int number) {
 }
 
 void THalvaneForm::showModemText() {
-    Label10->setText(latin1(m_commands->modemText()));
+    Label10->setText(fromOneByte(m_commands->modemText()));
 }
 
 // ---- The lists and the manual panel -------------------------------------------------------
@@ -362,7 +402,7 @@ void THalvaneForm::UsedPortChange() {
         closePortQuietly();
         return;
     }
-    std::string problem = kPortCannotBeUsed;
+    std::string problem = portCannotBeUsedText();
     if (!openPort(number, &problem)) {
         m_context.dialogs.errorMessage(problem);
         selectPort(0);
@@ -375,7 +415,9 @@ void THalvaneForm::UsedPortChange() {
         pinPort(number);
     } else if (m_context.pump.terminating()) {
         return;
-    } else if (m_context.dialogs.askYesNo(kNoModemDetected) == Answer::Yes) {
+    } else if (m_context.dialogs.askYesNo(boxText(
+                   tr("No HART Modem Detected!\r\nDo you really want to use this port?"))) ==
+               Answer::Yes) {
         m_engine->mType = mRQ20;
         writeModemDetection(m_context.settings, false);
         writeComPort(m_context.settings, number);
@@ -431,7 +473,9 @@ void THalvaneForm::ShowPanel1Click() {
 }
 
 void THalvaneForm::ExitHalvane1Click() {
-    HideOnly = m_context.dialogs.askYesNoCancel(kReallyExit) != Answer::Yes;
+    HideOnly = m_context.dialogs.askYesNoCancel(
+                   boxText(tr("Do You really want to exit Halvane?\r\nIt disallows to other "
+                              "programs to communicate with HART devices!"))) != Answer::Yes;
     closeWindow();
 }
 
@@ -575,9 +619,11 @@ void THalvaneForm::addListLines(const std::vector<std::string>& lines) {
     const std::vector<std::string> names =
         hart::ReplyLineTitles(lines, hart::DecodedReplySlots(m_engine->msg));
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        auto* item = new QListWidgetItem(latin1(lines[i]), ListBox1);
-        item->setData(ReplyLineDelegate::kNameRole, latin1(names[i]));
-        item->setToolTip(latin1(names[i] + ": " + lines[i]));
+        const QString line = fromOneByte(lines[i]);
+        const QString name = ReplyLineName(names[i]);
+        auto* item = new QListWidgetItem(line, ListBox1);
+        item->setData(ReplyLineDelegate::kNameRole, name);
+        item->setToolTip(name + QLatin1String(": ") + line);
     }
 }
 
@@ -631,9 +677,15 @@ void THalvaneForm::changePort(int number) {
 }
 
 std::string THalvaneForm::portText() const {
+<<<<<<< HEAD
     const std::string port = oneByte(UsedPort->currentText());
     if (m_context.port.isGateway() && m_context.port.isOpen())
         return port + " " + m_context.port.linkState();
+=======
+    // Clients compare it, so it stays "none" or "COMn" in every language.
+    const int number = UsedPort->currentIndex();
+    const std::string port = number > 0 ? "COM" + std::to_string(number) : "none";
+>>>>>>> main
     return m_portWatch->gone() ? port + " (port gone)" : port;
 }
 
@@ -661,9 +713,8 @@ void THalvaneForm::showPortGone(bool gone) {
     const QString port = UsedPort->currentText();
     portGoneLabel->setVisible(gone);
     portGoneLabel->setToolTip(
-        gone ? QStringLiteral("The device of %1 (%2) went away. Halvane opens it again by itself "
-                              "when it comes back; until then every command answers "
-                              "\"Communication Error!\".")
+        gone ? tr("The device of %1 (%2) went away. Halvane opens it again by itself when it "
+                  "comes back; until then every command answers \"Communication Error!\".")
                    .arg(port, QString::fromStdString(m_portWatch->device()))
              : QString());
     if (gone) {
@@ -671,8 +722,7 @@ void THalvaneForm::showPortGone(bool gone) {
         Label8->hide();
     }
     if (TrayIcon1) {
-        TrayIcon1->setToolTip(gone ? QStringLiteral("Halvane: %1 gone").arg(port)
-                                   : QStringLiteral("Halvane"));
+        TrayIcon1->setToolTip(gone ? tr("Halvane: %1 gone").arg(port) : QStringLiteral("Halvane"));
     }
 }
 
@@ -685,14 +735,14 @@ void THalvaneForm::setCommandText(const std::string& text) {
     // A client's command replaces the edit box: repeating it would send it again every second,
     // unasked (a write command again and again into the device's memory).
     CheckBox1->setChecked(false);
-    Command->setText(latin1(text));
+    Command->setText(fromOneByte(text));
     // A command line starts a transaction whose reply replaces the list; a control command
     // (answered with the status text) leaves the list as it is.
     if (m_commands->StatusMessage == 0) ListBox1->clear();
 }
 
 void THalvaneForm::statusReported(const std::string& modemText, hart::MasterType master) {
-    Label10->setText(latin1(modemText));
+    Label10->setText(fromOneByte(modemText));
     cMasterType->setCurrentIndex(master == hart::mtPrimary ? 0 : 1);
 }
 

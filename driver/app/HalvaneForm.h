@@ -12,6 +12,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -65,9 +66,15 @@ class THalvaneForm final : public QWidget, public LinkPort, public LinkView, pub
     explicit THalvaneForm(FormContext context, QWidget* parent = nullptr);
     ~THalvaneForm() override;
 
-    // Start-up: settings, the master role, the port with its modem check, the scan, and the
-    // "No HART Modem Connected!" report. Ends early when the program is told to end meanwhile.
+    // Start-up: settings, the language, the master role, the port with its modem check, the
+    // scan, and the "No HART Modem Connected!" report. Ends early when the program is told to
+    // end meanwhile.
     void FormCreate();
+
+    // Chooses the user-interface language from the Language value; FormCreate calls it before
+    // the port check, so that the check's messages are translated. Without it the window keeps
+    // its built-in texts.
+    std::function<void(const std::string& language)> chooseLanguage;
 
     // The user picked an entry of the port list or of the master list.
     void UsedPortChange();
@@ -168,6 +175,7 @@ class THalvaneForm final : public QWidget, public LinkPort, public LinkView, pub
     void statusReported(const std::string& modemText, hart::MasterType master) override;
 
   protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -178,6 +186,9 @@ class THalvaneForm final : public QWidget, public LinkPort, public LinkView, pub
     // The user, a client or the scan settled on port n: pin it to its device's stable path.
     void pinPort(int number);
     void createTrayIcon();
+    // The texts of the window, its lists and its menu in the user-interface language.
+    void retranslateUi();
+    void fitTexts();
     // Closing as the window's Close does: FormCloseQuery, then FormClose when allowed.
     void closeWindow();
     bool FormCloseQuery();

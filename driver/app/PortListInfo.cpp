@@ -1,6 +1,7 @@
 #include "driver/app/PortListInfo.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHeaderView>
 #include <QStandardItemModel>
 #include <QTreeView>
@@ -79,7 +80,13 @@ QString PortListInfo::describe(int number) const {
     const QString name = QStringLiteral("COM%1").arg(number);
     const auto p = port(number);
     return p ? name + QStringLiteral(" — ") + text(serial::PortSummary(*p))
-             : name + QStringLiteral(" — no device");
+             : name + QStringLiteral(" — ") + tr("no device");
+}
+
+bool PortListInfo::event(QEvent* event) {
+    // The window passes its language change on to its children.
+    if (event->type() == QEvent::LanguageChange) show();
+    return QObject::event(event);
 }
 
 void PortListInfo::show() {

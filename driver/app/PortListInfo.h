@@ -48,6 +48,9 @@ class PortListInfo final : public QObject {
     // The list was reloaded after a device change.
     void devicesChanged();
 
+  protected:
+    bool event(QEvent* event) override;
+
   private:
     void show();
     void showCurrentTip();

@@ -1,28 +1,42 @@
 #include "driver/app/PortProblem.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 #include "serial/SerialError.h"
 
 namespace driver {
 
 namespace {
 
-std::string advice(serial::PortFailure failure, const PortAttempt& attempt) {
-    const std::string name = "COM" + std::to_string(attempt.number);
+QString advice(serial::PortFailure failure, const PortAttempt& attempt) {
+    const QString name = QStringLiteral("COM%1").arg(attempt.number);
+    const QString settings = QString::fromStdString(attempt.settingsFile.string());
     switch (failure) {
         case serial::PortFailure::PermissionDenied:
-            return "Your user account may not use this device. Add it to the group \"dialout\" "
-                   "(sudo usermod -aG dialout $USER), then log out and log in again.";
+            return QCoreApplication::translate(
+                "driver::PortProblem",
+                "Your user account may not use this device. Add it to the group "
+                "\"dialout\" (sudo usermod -aG dialout $USER), then log out and log in "
+                "again.");
         case serial::PortFailure::Busy:
-            return "Another program is using the port. Close that program or choose another "
-                   "port.";
+            return QCoreApplication::translate(
+                "driver::PortProblem",
+                "Another program is using the port. Close that program or choose another "
+                "port.");
         case serial::PortFailure::NoSuchPort:
-            return "Connect the modem, or pin " + name +
-                   " to its device in the [Ports] section "
-                   "of " +
-                   attempt.settingsFile.string() + " (for example " + name + "=/dev/ttyUSB0).";
+            //: %1 the port name (COM3), %2 the settings file.
+            return QCoreApplication::translate(
+                       "driver::PortProblem",
+                       "Connect the modem, or pin %1 to its device in the [Ports] section of %2 "
+                       "(for example %1=/dev/ttyUSB0).")
+                .arg(name, settings);
         case serial::PortFailure::NotAPort:
-            return "The device is not a serial port. Check the [Ports] section of " +
-                   attempt.settingsFile.string() + ".";
+            //: %1 the settings file.
+            return QCoreApplication::translate(
+                       "driver::PortProblem",
+                       "The device is not a serial port. Check the [Ports] section of %1.")
+                .arg(settings);
         case serial::PortFailure::None:
         case serial::PortFailure::Other:
             break;
@@ -32,25 +46,33 @@ std::string advice(serial::PortFailure failure, const PortAttempt& attempt) {
 
 }  // namespace
 
-std::string portProblemText(const PortAttempt& attempt, const std::exception& error) {
-    std::string where = "COM" + std::to_string(attempt.number);
-    if (!attempt.devicePath.empty()) where += " (" + attempt.devicePath + ")";
+std::string portCannotBeUsedText() {
+    return QCoreApplication::translate("driver::PortProblem", "This port cannot be used!")
+        .toStdString();
+}
 
-    std::string reason = error.what();
+std::string portProblemText(const PortAttempt& attempt, const std::exception& error) {
+    QString where = QStringLiteral("COM%1").arg(attempt.number);
+    if (!attempt.devicePath.empty())
+        where += " (" + QString::fromStdString(attempt.devicePath) + ")";
+
+    QString reason = QString::fromLocal8Bit(error.what());
     serial::PortFailure failure = serial::PortFailure::Other;
     if (const auto* portError = dynamic_cast<const serial::PortError*>(&error)) {
         failure = portError->failure();
         if (portError->systemError() != 0) {
-            reason = serial::SystemErrorText(portError->systemError());
+            reason = QString::fromLocal8Bit(serial::SystemErrorText(portError->systemError()));
         }
         if (failure == serial::PortFailure::NoSuchPort && attempt.devicePath.empty()) {
-            reason = "no serial device goes by this name";
+            reason = QCoreApplication::translate("driver::PortProblem",
+                                                 "no serial device goes by this name");
         }
     }
 
-    std::string text = std::string(kPortCannotBeUsed) + "\r\n" + where + ": " + reason + ".";
-    if (std::string more = advice(failure, attempt); !more.empty()) text += "\r\n" + more;
-    return text;
+    QString message =
+        QString::fromStdString(portCannotBeUsedText()) + "\r\n" + where + ": " + reason + ".";
+    if (const QString more = advice(failure, attempt); !more.isEmpty()) message += "\r\n" + more;
+    return message.toStdString();
 }
 
 }  // namespace driver

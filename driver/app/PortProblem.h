@@ -2,7 +2,8 @@
 
 // What the user reads when a port cannot be used: "This port cannot be used!", then which device
 // and the system's reason, then what to do about it (join the dialout group, close the other
-// program, connect the modem or pin the port in the settings file).
+// program, connect the modem or pin the port in the settings file). Texts in the user-interface
+// language, as UTF-8.
 
 #include <exception>
 #include <filesystem>
@@ -10,7 +11,8 @@
 
 namespace driver {
 
-inline constexpr const char* kPortCannotBeUsed = "This port cannot be used!";
+// "This port cannot be used!"
+std::string portCannotBeUsedText();
 
 struct PortAttempt {
     int number = 0;                      // COMn

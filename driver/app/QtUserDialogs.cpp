@@ -10,7 +10,7 @@ namespace driver {
 namespace {
 
 QString boxText(const std::string& text) {
-    QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    QString shown = QString::fromStdString(text);
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return shown;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 // Every message box of the driver goes through this interface, so that tests answer them
-// without a person and without a display. Texts are one-byte text; lines may end with CR LF.
+// without a person and without a display. Texts are UTF-8 (translated texts, file paths); lines
+// may end with CR LF.
 
 #include <string>
 

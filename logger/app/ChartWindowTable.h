@@ -4,6 +4,7 @@
 // current, then the primary, secondary, third and fourth variable. They are one class (TfChart)
 // configured by a row of this table.
 
+#include <QCoreApplication>
 #include <QSize>
 #include <array>
 
@@ -12,6 +13,7 @@ namespace logger {
 struct ChartWindowSpec {
     const char* windowName;     // TfOutCur ...
     const char* caption;        // the window caption, also the hint of its main-window button
+                                // (chartCaption gives it in the user-interface language)
     const char* chartName;      // chOutCur ...
     const char* unitLabelName;  // lJednotkyOC ...
     int number;                 // 1 .. 5: bbSettingsN, PMGrafN, PocetbodugrafuN, SmazatgrafN
@@ -24,55 +26,62 @@ struct ChartWindowSpec {
 
 inline constexpr std::array<ChartWindowSpec, 5> kChartWindows{{
     {"TfOutCur",
-     "Output Current",
+     QT_TRANSLATE_NOOP("logger::ChartWindow", "Output Current"),
      "chOutCur",
      "lJednotkyOC",
      1,
      1,
-     "automatic",
+     QT_TRANSLATE_NOOP("logger::TfChart", "automatic"),
      {216, 136},
      false,
      false},
     {"TfPriVar",
-     "Primary Variable",
+     QT_TRANSLATE_NOOP("logger::ChartWindow", "Primary Variable"),
      "chPriVar",
      "lJednotkyPV",
      2,
      3,
-     "automatic",
+     QT_TRANSLATE_NOOP("logger::TfChart", "automatic"),
      {216, 136},
      true,
      false},
     {"TfSecVar",
-     "Secondary Variable",
+     QT_TRANSLATE_NOOP("logger::ChartWindow", "Secondary Variable"),
      "chSecVar",
      "lJednotkySV",
      3,
      5,
-     "automaticky",
+     //: The Czech built-in caption of the secondary variable's automatic Min Y: "automatic".
+     QT_TRANSLATE_NOOP("logger::TfChart", "automaticky"),
      {212, 147},
      false,
      false},
     {"TfThiVar",
-     "Third Variable",
+     QT_TRANSLATE_NOOP("logger::ChartWindow", "Third Variable"),
      "chThiVar",
      "lJednotkyTV",
      4,
      7,
-     "automatic",
+     QT_TRANSLATE_NOOP("logger::TfChart", "automatic"),
      {212, 147},
      false,
      false},
     {"TfFouVar",
-     "Fourth Variable",
+     QT_TRANSLATE_NOOP("logger::ChartWindow", "Fourth Variable"),
      "chFouVar",
      "lJednotkyFV",
      5,
      9,
-     "automatic",
+     QT_TRANSLATE_NOOP("logger::TfChart", "automatic"),
      {216, 136},
      false,
      true},
 }};
+
+// The caption of the chart window of a quantity (0 .. 4) in the user-interface language.
+inline QString chartCaption(int quantity) {
+    return QCoreApplication::translate("logger::ChartWindow",
+                                       kChartWindows[static_cast<std::size_t>(quantity)].caption);
+}
 
 }  // namespace logger

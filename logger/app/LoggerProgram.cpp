@@ -10,6 +10,8 @@
 #include <memory>
 
 #include "ProjectVersion.h"
+#include "localisation/LanguageSetting.h"
+#include "localisation/Retranslate.h"
 #include "logger/app/ChartWindowTable.h"
 #include "logger/app/QtUserDialogs.h"
 #include "logger/app/TfChart.h"
@@ -19,6 +21,7 @@
 #include "logger/app/TrayIcon.h"
 #include "logger/core/Headless.h"
 #include "logger/core/LoggerFolders.h"
+#include "logger/core/LoggerLanguage.h"
 #include "logger/core/MemoryChart.h"
 #include "logger/core/Monitor.h"
 #include "logger/core/MonitorRecord.h"
@@ -53,12 +56,13 @@ struct Session {
     SystemRandom random;
     ClientConversation conversation;
 
+    // languageCode: the language of the texts shown, which names the table file.
     Session(std::filesystem::path folder, const std::filesystem::path& settingsPath,
-            MonitorSettings read)
+            MonitorSettings read, std::string_view languageCode)
         : programFolder(std::move(folder)),
           settingsFile(settingsPath),
           settings(std::move(read)),
-          names(loggerTableFile(programFolder, "en")),
+          names(loggerTableFile(programFolder, languageCode)),
           conversation(programFolder) {}
 
     MonitorTimers timers() { return {send, poll, timeOut, interval}; }
@@ -116,7 +120,9 @@ int runHeadless(Session& session, const LoggerOptions& options) {
 
     monitor.connectToDriver();
     if (!monitor.linkOk()) return 1;
-    if (!monitor.startFromCommandLine(options.parameters)) {
+    // A start the log file refused (its message is printed) leaves nothing to do: nobody could
+    // start the monitor again.
+    if (!monitor.startFromCommandLine(options.parameters) || !monitor.running()) {
         printError("the monitor did not start.");
         return 1;
     }
@@ -126,7 +132,8 @@ int runHeadless(Session& session, const LoggerOptions& options) {
     return QApplication::exec();
 }
 
-int runWindows(Session& session, QtUserDialogs& dialogs, const LoggerOptions& options) {
+int runWindows(Session& session, QtUserDialogs& dialogs, const LoggerOptions& options,
+               const LanguageChoice& language) {
     TrayIcon tray;
     TfMain main(session.settings, dialogs, tray);
     main.setTrayAvailable(QSystemTrayIcon::isSystemTrayAvailable());
@@ -157,6 +164,8 @@ int runWindows(Session& session, QtUserDialogs& dialogs, const LoggerOptions& op
     parts.about = &about;
     parts.saveSettings = [&session](const MonitorSettings& s) { return session.save(s); };
     main.setParts(parts);
+    main.setLanguageList(language.available, language.index);
+    localisation::RetranslateWindows();
 
     main.Environment_ReInit();
     main.show();
@@ -268,6 +277,13 @@ int runLogger(const LoggerOptions& options) {
         return 1;
     }
 
+    // The language comes before the settings: the record's words and the table file are the
+    // language's. Its module lives until the program ends.
+    localisation::ResourceModule languageModule;
+    const LanguageChoice language =
+        SwitchLanguage(languageModule, QCoreApplication::applicationFilePath(),
+                       platform::IniFile(settingsFolder / localisation::kSharedSettingsFileName));
+
     const std::filesystem::path programFolder =
         QCoreApplication::applicationDirPath().toStdString();
     const std::filesystem::path settingsPath = settingsFilePath(settingsFolder);
@@ -276,11 +292,13 @@ int runLogger(const LoggerOptions& options) {
         screen = {primary->availableGeometry().width(), primary->availableGeometry().height()};
     Session session(
         programFolder, settingsPath,
-        CtiIniMonitor(platform::IniFile(settingsPath), designedWindowSizes(screen), dataFolder));
+        CtiIniMonitor(platform::IniFile(settingsPath), designedWindowSizes(screen), dataFolder),
+        language.code);
     // Relative log file names are read from the program's folder.
     QDir::setCurrent(QString::fromStdString(programFolder.string()));
 
-    return headless ? runHeadless(session, options) : runWindows(session, dialogs, options);
+    return headless ? runHeadless(session, options)
+                    : runWindows(session, dialogs, options, language);
 }
 
 }  // namespace logger

@@ -27,6 +27,8 @@ namespace logger {
 namespace {
 
 constexpr int kPanelHeight = 26;
+constexpr QSize kSettingsButton{75, 25};
+constexpr int kButtonTextMargin = 16;
 constexpr int kMarkerSize = 2;
 constexpr qint64 kShortestTimeSpan = 10'000;  // ms: the time axis of a single point
 
@@ -100,15 +102,14 @@ class TimedChartView final : public QChartView {
 TfChart::TfChart(const ChartWindowSpec& spec, UserDialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), m_spec(spec), m_dialogs(dialogs) {
     setObjectName(QLatin1String(spec.windowName));
-    setWindowTitle(QLatin1String(spec.caption));
     m_active[0] = true;
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFixedHeight(kPanelHeight);
-    bbSettings = new QPushButton(QStringLiteral("Settings"), Panel1);
+    bbSettings = new QPushButton(Panel1);
     bbSettings->setObjectName(QStringLiteral("bbSettings%1").arg(spec.number));
-    bbSettings->setFixedSize(75, 25);
+    bbSettings->setFixedHeight(kSettingsButton.height());
     lJednotky = new QLabel(Panel1);
     lJednotky->setObjectName(QLatin1String(spec.unitLabelName));
     lJednotky->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -119,6 +120,7 @@ TfChart::TfChart(const ChartWindowSpec& spec, UserDialogs& dialogs, QWidget* par
 
     buildMenu();
     buildChart();
+    retranslateUi();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -142,18 +144,17 @@ void TfChart::buildMenu() {
     const int n = m_spec.number;
     PMGraf = new QMenu(this);
     PMGraf->setObjectName(QStringLiteral("PMGraf%1").arg(n));
-    Pocetbodugrafu = PMGraf->addAction(QStringLiteral("Max points"));
+    Pocetbodugrafu = PMGraf->addAction(QString());
     Pocetbodugrafu->setObjectName(QStringLiteral("Pocetbodugrafu%1").arg(n));
-    Smazatgraf = PMGraf->addAction(QStringLiteral("Clear"));
+    Smazatgraf = PMGraf->addAction(QString());
     Smazatgraf->setObjectName(QStringLiteral("Smazatgraf%1").arg(n));
     PMGraf->addSeparator();
 
-    auto addEndMenu = [this](const QString& title, int item, const char* automaticCaption,
-                             QMenu*& menu, QAction*& automatic, QAction*& submit) {
-        menu = PMGraf->addMenu(title);
-        automatic = menu->addAction(QLatin1String(automaticCaption));
+    auto addEndMenu = [this](int item, QMenu*& menu, QAction*& automatic, QAction*& submit) {
+        menu = PMGraf->addMenu(QString());
+        automatic = menu->addAction(QString());
         automatic->setObjectName(QStringLiteral("automaticky%1").arg(item));
-        submit = menu->addAction(QStringLiteral("submit"));
+        submit = menu->addAction(QString());
         submit->setObjectName(QStringLiteral("zadat%1").arg(item));
         auto* group = new QActionGroup(menu);
         for (QAction* action : {automatic, submit}) {
@@ -162,11 +163,9 @@ void TfChart::buildMenu() {
         }
         automatic->setChecked(true);
     };
-    addEndMenu(QStringLiteral("Max Y"), m_spec.maxYItem, "automatic", MaxY, automatickyMax,
-               zadatMax);
+    addEndMenu(m_spec.maxYItem, MaxY, automatickyMax, zadatMax);
     MaxY->setObjectName(QStringLiteral("MaxY%1").arg(n));
-    addEndMenu(QStringLiteral("Min Y"), m_spec.maxYItem + 1, m_spec.minYAutomaticCaption, MinY,
-               automatickyMin, zadatMin);
+    addEndMenu(m_spec.maxYItem + 1, MinY, automatickyMin, zadatMin);
     MinY->setObjectName(QStringLiteral("MinY%1").arg(n));
 
     connect(Pocetbodugrafu, &QAction::triggered, this, &TfChart::PocetbodugrafuClick);
@@ -175,6 +174,29 @@ void TfChart::buildMenu() {
     connect(zadatMax, &QAction::triggered, this, &TfChart::zadatMaxClick);
     connect(automatickyMin, &QAction::triggered, this, &TfChart::automatickyMinClick);
     connect(zadatMin, &QAction::triggered, this, &TfChart::zadatMinClick);
+}
+
+void TfChart::retranslateUi() {
+    setWindowTitle(chartCaption(m_spec.number - 1));
+    bbSettings->setText(tr("Settings"));
+    // As wide as designed, or as its text needs in the language shown.
+    bbSettings->setFixedWidth(std::max(
+        kSettingsButton.width(),
+        bbSettings->fontMetrics().horizontalAdvance(bbSettings->text()) + kButtonTextMargin));
+    Pocetbodugrafu->setText(m_maxPointsShown ? tr("Max points (%1)").arg(m_maxPoints)
+                                             : tr("Max points"));
+    Smazatgraf->setText(tr("Clear"));
+    MaxY->setTitle(tr("Max Y"));
+    automatickyMax->setText(tr("automatic"));
+    zadatMax->setText(tr("submit"));
+    MinY->setTitle(tr("Min Y"));
+    automatickyMin->setText(tr(m_spec.minYAutomaticCaption));
+    zadatMin->setText(tr("submit"));
+}
+
+void TfChart::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslateUi();
+    QWidget::changeEvent(event);
 }
 
 void TfChart::buildChart() {
@@ -264,7 +286,8 @@ void TfChart::setUnitCaption(const QString& caption) {
 
 void TfChart::setMaxPoints(int count) {
     m_maxPoints = count;
-    Pocetbodugrafu->setText(QStringLiteral("Max points (%1)").arg(count));
+    m_maxPointsShown = true;
+    Pocetbodugrafu->setText(tr("Max points (%1)").arg(count));
 }
 
 void TfChart::SetPocetBoduGrafu(int count) {
@@ -285,7 +308,7 @@ void TfChart::bbSettingsClick() {
 
 void TfChart::PocetbodugrafuClick() {
     const std::optional<QString> text =
-        m_dialogs.InputQuery(QStringLiteral("Submit"), QStringLiteral("Max Point"), QString());
+        m_dialogs.InputQuery(tr("Submit"), tr("Max Point"), QString());
     if (!text) return;
     bool whole = false;
     const int count = text->trimmed().toInt(&whole, 10);
@@ -310,16 +333,15 @@ void TfChart::automatickyMinClick() {
 }
 
 std::optional<double> TfChart::askAxisEnd(const QString& prompt, double present) {
-    const std::optional<QString> text =
-        m_dialogs.InputQuery(QStringLiteral("Submit"), prompt, QString());
+    const std::optional<QString> text = m_dialogs.InputQuery(tr("Submit"), prompt, QString());
     if (!text) return std::nullopt;
     return TextToFloatDef(text->toStdString(), present, userDecimalSeparator());
 }
 
 void TfChart::zadatMaxClick() {
-    const std::optional<double> value = askAxisEnd(QStringLiteral("Max of Y axis"), axisMaximum());
+    const std::optional<double> value = askAxisEnd(tr("Max of Y axis"), axisMaximum());
     if (value && *value < axisMinimum()) {
-        m_dialogs.show(MessageKind::Error, QStringLiteral("Axis Maximum Value must be >= Minimum"),
+        m_dialogs.show(MessageKind::Error, tr("Axis Maximum Value must be >= Minimum"),
                        MessageButtons::Ok);
     } else if (value) {
         m_maxEnd = {true, *value};
@@ -329,9 +351,9 @@ void TfChart::zadatMaxClick() {
 }
 
 void TfChart::zadatMinClick() {
-    const std::optional<double> value = askAxisEnd(QStringLiteral("Min of Y axis"), axisMinimum());
+    const std::optional<double> value = askAxisEnd(tr("Min of Y axis"), axisMinimum());
     if (value && *value > axisMaximum()) {
-        m_dialogs.show(MessageKind::Error, QStringLiteral("Axis Minimum Value must be <= Maximum"),
+        m_dialogs.show(MessageKind::Error, tr("Axis Minimum Value must be <= Maximum"),
                        MessageButtons::Ok);
     } else if (value) {
         m_minEnd = {true, *value};

@@ -109,6 +109,7 @@ class TfChart final : public QWidget, public ChartWindow {
     QAction* zadatMin = nullptr;
 
   protected:
+    void changeEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -122,6 +123,8 @@ class TfChart final : public QWidget, public ChartWindow {
 
     void buildMenu();
     void buildChart();
+    // The caption, the button and the menu in the user-interface language.
+    void retranslateUi();
     void changed(int series);
     void refreshPlot();
     void applyTimeRange();
@@ -141,6 +144,7 @@ class TfChart final : public QWidget, public ChartWindow {
     std::array<bool, kSeriesCount> m_active{};
     std::array<bool, kSeriesCount> m_dirty{};
     int m_maxPoints = kDefaultMaxPoints;
+    bool m_maxPointsShown = false;  // the menu item shows the maximum
     ChartTime m_time;
     AxisEnd m_maxEnd;
     AxisEnd m_minEnd;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -75,9 +76,9 @@ TfMain::TfMain(MonitorSettings& settings, UserDialogs& dialogs, TrayIcon& tray)
     auto* vypis = new QVBoxLayout(PVypis);
     vypis->setContentsMargins(6, 4, 6, 4);
     auto* buttons = new QHBoxLayout;
-    bbStart = new QPushButton(QStringLiteral("Start"), PVypis);
+    bbStart = new QPushButton(PVypis);
     bbStart->setObjectName(QStringLiteral("bbStart"));
-    bbStop = new QPushButton(QStringLiteral("Stop"), PVypis);
+    bbStop = new QPushButton(PVypis);
     bbStop->setObjectName(QStringLiteral("bbStop"));
     bbStart->setEnabled(false);
     bbStop->setEnabled(false);
@@ -91,13 +92,12 @@ TfMain::TfMain(MonitorSettings& settings, UserDialogs& dialogs, TrayIcon& tray)
         button->setIconSize(QSize(20, 20));
         button->setText(QLatin1String(kShortNames[q]));
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        button->setToolTip(QLatin1String(kChartWindows[static_cast<std::size_t>(q)].caption));
         connect(button, &QToolButton::clicked, this, [this, q] { bbShowGClick(q); });
         buttons->addWidget(button);
         bbShowG[q] = button;
     }
     buttons->addStretch(1);
-    BBVymaz = new QPushButton(QStringLiteral("Clear"), PVypis);
+    BBVymaz = new QPushButton(PVypis);
     BBVymaz->setObjectName(QStringLiteral("BBVymaz"));
     buttons->addWidget(BBVymaz);
     vypis->addLayout(buttons);
@@ -122,7 +122,13 @@ TfMain::TfMain(MonitorSettings& settings, UserDialogs& dialogs, TrayIcon& tray)
     }
     statusBar()->setSizeGripEnabled(false);
 
+    CBJazykProgramu = new QComboBox(this);
+    CBJazykProgramu->setObjectName(QStringLiteral("CBJazykProgramu"));
+    CBJazykProgramu->hide();
+    setLanguageList({}, -1);
+
     buildMenus();
+    retranslateUi();
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
 
     tFormVisible.setSingleShot(true);
@@ -142,9 +148,9 @@ void TfMain::buildHeader(QWidget* parent) {
     grid->setColumnStretch(1, 1);
     QFont bold = font();
     bold.setBold(true);
-    auto addRow = [&](int row, QLabel*& caption, const char* captionName, const QString& text,
-                      QLabel*& value, const char* valueName) {
-        caption = new QLabel(text, PParametry);
+    auto addRow = [&](int row, QLabel*& caption, const char* captionName, QLabel*& value,
+                      const char* valueName) {
+        caption = new QLabel(PParametry);
         caption->setObjectName(QLatin1String(captionName));
         value = new QLabel(PParametry);
         value->setObjectName(QLatin1String(valueName));
@@ -153,40 +159,69 @@ void TfMain::buildHeader(QWidget* parent) {
         grid->addWidget(caption, row, 0);
         grid->addWidget(value, row, 1);
     };
-    addRow(0, lHDistributor, "lHDistributor", QStringLiteral("Distributor"), lDistributor,
-           "lDistributor");
-    addRow(1, lHModel, "lHModel", QStringLiteral("Model"), lModel, "lModel");
-    addRow(2, lHIdentifier, "lHIdentifier", QStringLiteral("Identifier"), lIdentifier,
-           "lIdentifier");
+    addRow(0, lHDistributor, "lHDistributor", lDistributor, "lDistributor");
+    addRow(1, lHModel, "lHModel", lModel, "lModel");
+    addRow(2, lHIdentifier, "lHIdentifier", lIdentifier, "lIdentifier");
 }
 
 void TfMain::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    Exit = file->addAction(QStringLiteral("Exit"), this, [this] { close(); });
-    QMenu* graphs = menuBar()->addMenu(QStringLiteral("&Show Graph"));
+    for (QMenu*& menu : m_menus)
+        menu = menuBar()->addMenu(QString());
+    auto& [file, graphs, options, help] = m_menus;
+    Exit = file->addAction(QString(), this, [this] { close(); });
     for (int q = 0; q < kQuantityCount; ++q)
-        ShowGraph[q] =
-            graphs->addAction(QLatin1String(kChartWindows[static_cast<std::size_t>(q)].caption),
-                              this, [this, q] { bbShowGClick(q); });
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    MonitorSettings1 =
-        options->addAction(QStringLiteral("Monitor Settings"), this, &TfMain::MonitorSettingsClick);
-    DriverAutoOff = options->addAction(QStringLiteral("Close driver when Loopscribe exits"));
+        ShowGraph[q] = graphs->addAction(QString(), this, [this, q] { bbShowGClick(q); });
+    MonitorSettings1 = options->addAction(QString(), this, &TfMain::MonitorSettingsClick);
+    DriverAutoOff = options->addAction(QString());
     DriverAutoOff->setCheckable(true);
     DriverAutoOff->setChecked(true);
     connect(DriverAutoOff, &QAction::triggered, this, &TfMain::DriverAutoOffClick);
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    About = help->addAction(QStringLiteral("About ..."), this, &TfMain::AboutClick);
+    About = help->addAction(QString(), this, &TfMain::AboutClick);
 
     pmTryIcon = new QMenu(this);
     pmTryIcon->setObjectName(QStringLiteral("pmTryIcon"));
-    ShowLoopscribe =
-        pmTryIcon->addAction(QStringLiteral("Show Loopscribe"), this, &TfMain::ShowLoopscribeClick);
-    CloseLoopscribe = pmTryIcon->addAction(QStringLiteral("Close Loopscribe"), this,
-                                           &TfMain::CloseLoopscribeClick);
+    ShowLoopscribe = pmTryIcon->addAction(QString(), this, &TfMain::ShowLoopscribeClick);
+    CloseLoopscribe = pmTryIcon->addAction(QString(), this, &TfMain::CloseLoopscribeClick);
     m_tray.setMenu(pmTryIcon);
     // A click on the icon is the menu's first item, as users expect.
     connect(&m_tray, &TrayIcon::clicked, this, &TfMain::ShowLoopscribeClick);
+}
+
+void TfMain::retranslateUi() {
+    bbStart->setText(tr("Start"));
+    bbStop->setText(tr("Stop"));
+    BBVymaz->setText(tr("Clear"));
+    for (int q = 0; q < kQuantityCount; ++q) {
+        bbShowG[q]->setToolTip(chartCaption(q));
+        ShowGraph[q]->setText(chartCaption(q));
+    }
+    lHDistributor->setText(tr("Distributor"));
+    lHModel->setText(tr("Model"));
+    lHIdentifier->setText(tr("Identifier"));
+    m_menus[0]->setTitle(tr("&File"));
+    Exit->setText(tr("Exit"));
+    m_menus[1]->setTitle(tr("&Show Graph"));
+    m_menus[2]->setTitle(tr("&Options"));
+    MonitorSettings1->setText(tr("Monitor Settings"));
+    DriverAutoOff->setText(tr("Close driver when Loopscribe exits"));
+    m_menus[3]->setTitle(tr("&Help"));
+    About->setText(tr("About ..."));
+    ShowLoopscribe->setText(tr("Show Loopscribe"));
+    CloseLoopscribe->setText(tr("Close Loopscribe"));
+}
+
+void TfMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslateUi();
+    QMainWindow::changeEvent(event);
+}
+
+void TfMain::setLanguageList(const QStringList& languages, int current) {
+    CBJazykProgramu->clear();
+    CBJazykProgramu->setEnabled(true);
+    CBJazykProgramu->addItems(languages);
+    if (languages.isEmpty()) CBJazykProgramu->setEnabled(false);
+    CBJazykProgramu->setCurrentIndex(current);
+    CBJazykProgramu->setProperty("tag", current);
 }
 
 void TfMain::setParts(const Parts& parts) {
@@ -203,8 +238,7 @@ void TfMain::Environment_ReInit() {
         chart->setUnitCaption(QString());
     setWindowTitle(mainCaption());
     m_tray.setHint(windowTitle());
-    m_parts.about->LVerze->setText(QStringLiteral("Version ") +
-                                   QString::fromStdString(VersionText()));
+    m_parts.about->setVersion(QString::fromStdString(VersionText()));
 
     // The settings as read at start-up.
     move(m_settings.mainWindow.left, m_settings.mainWindow.top);
@@ -316,8 +350,7 @@ void TfMain::ShowLoopscribeClick() {
 void TfMain::CloseLoopscribeClick() {
     // Any answer but Yes leaves everything as it is; asking again or repeating the background
     // message would only make the user answer twice.
-    if (m_dialogs.show(MessageKind::Confirmation,
-                       QStringLiteral("Do You really want to exit Loopscribe?"),
+    if (m_dialogs.show(MessageKind::Confirmation, tr("Do You really want to exit Loopscribe?"),
                        MessageButtons::YesNoCancel) != MessageAnswer::Yes)
         return;
     HideOnly = false;
@@ -340,8 +373,7 @@ void TfMain::closeEvent(QCloseEvent* event) {
             event->ignore();
             m_dialogs.show(
                 MessageKind::Information,
-                QStringLiteral("The monitor is running!\r\nApplication will be hidden (Background "
-                               "Monitor)."),
+                tr("The monitor is running!\r\nApplication will be hidden (Background Monitor)."),
                 MessageButtons::Ok);
             if (m_trayAvailable) {
                 m_tray.setVisible(true);
@@ -351,8 +383,7 @@ void TfMain::closeEvent(QCloseEvent* event) {
             }
             return;
         }
-        if (m_dialogs.show(MessageKind::Confirmation,
-                           QStringLiteral("Do You really want to exit Loopscribe?"),
+        if (m_dialogs.show(MessageKind::Confirmation, tr("Do You really want to exit Loopscribe?"),
                            MessageButtons::YesNoCancel) != MessageAnswer::Yes) {
             event->ignore();
             return;
@@ -373,8 +404,8 @@ void TfMain::closeForGood() {
         m_settings.maxPoints[q] = m_parts.charts[static_cast<std::size_t>(q)]->maxPoints();
     if (m_parts.saveSettings && !m_parts.saveSettings(m_settings))
         m_dialogs.show(MessageKind::Error,
-                       QStringLiteral("Cannot save the settings; the changes of this run are "
-                                      "lost.\r\nCheck that the settings folder can be written."),
+                       tr("Cannot save the settings; the changes of this run are lost.\r\nCheck "
+                          "that the settings folder can be written."),
                        MessageButtons::Ok);
 
     m_tray.setVisible(false);

@@ -18,6 +18,7 @@
 #include "logger/core/Views.h"
 
 class QAction;
+class QComboBox;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -68,6 +69,10 @@ class TfMain final : public QMainWindow,
     // The command line's parameters: "START" starts the monitor and hides the window half a
     // second later; with `keepShown` the window stays and the five chart windows open.
     void startFromCommandLine(const std::vector<std::string>& parameters, bool keepShown);
+    // The hidden language list CBJazykProgramu: the languages whose modules exist, the current
+    // one selected (its index also in the list's "tag"); -1, nothing selected, when it is not
+    // among them. An empty list is disabled.
+    void setLanguageList(const QStringList& languages, int current);
 
     // RecordPane
     int lineCount() const override { return m_lines; }
@@ -112,6 +117,7 @@ class TfMain final : public QMainWindow,
     QPushButton* BBVymaz = nullptr;
     std::array<QToolButton*, kQuantityCount> bbShowG{};
     QPlainTextEdit* REMonitor = nullptr;
+    QComboBox* CBJazykProgramu = nullptr;
     std::array<QLabel*, 3> SBar{};
     QAction* Exit = nullptr;
     std::array<QAction*, kQuantityCount> ShowGraph{};
@@ -124,14 +130,18 @@ class TfMain final : public QMainWindow,
     QTimer tFormVisible;
 
   protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void buildHeader(QWidget* parent);
     void buildMenus();
+    // The captions, hints and menu items in the user-interface language.
+    void retranslateUi();
     // The real end: stop, the driver, the settings, the event loop.
     void closeForGood();
 
+    std::array<QMenu*, 4> m_menus{};  // File, Show Graph, Options, Help
     MonitorSettings& m_settings;
     UserDialogs& m_dialogs;
     TrayIcon& m_tray;

@@ -24,15 +24,25 @@ class TfOprogramu final : public QDialog {
     // Shows the box centred on the screen.
     void FormShow();
     void bbOKClick();
+    // The version label: "Version" and the program's version.
+    void setVersion(const QString& version);
 
     QLabel* LProgram = nullptr;
     QLabel* LVerze = nullptr;
     QLabel* LVyrobce = nullptr;
     QLabel* LWWW = nullptr;
     QPushButton* bbOK = nullptr;
+
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void retranslateUi();
+
+    QString m_version;
 };
 
-// "Loopscribe for" and the system it runs on.
+// "Loopscribe for" and the system it runs on, in the user-interface language.
 QString programTitleText();
 
 }  // namespace logger

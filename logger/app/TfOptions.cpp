@@ -14,15 +14,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "logger/app/ChartWindowTable.h"
 #include "logger/app/UserDialogs.h"
 
 namespace logger {
 
 namespace {
 
-constexpr const char* kQuantityCaptions[kQuantityCount] = {"Output Current", "Primary Variable",
-                                                           "Secondary Variable", "Third Variable",
-                                                           "Fourth Variable"};
 constexpr const char* kQuantityCheckNames[kQuantityCount] = {
     "chbLogOutCur", "chbLogPriVar", "chbLogSecVar", "chbLogThiVar", "chbLogFouVar"};
 constexpr const char* kQuantityListNames[kQuantityCount] = {"CBDOCurrent", "CBDOPV", "CBDOSV",
@@ -34,16 +32,21 @@ Widget* named(Widget* widget, const char* name) {
     return widget;
 }
 
-QComboBox* fixedList(QWidget* parent, const char* name, const QStringList& items) {
+// A list of `count` entries, or of the given ones; retranslateUi names entries that are words.
+QComboBox* fixedList(QWidget* parent, const char* name, int count, const QStringList& items = {}) {
     auto* list = named(new QComboBox(parent), name);
     list->setEditable(false);
+    // Wide enough for its longest entry in the language shown, also after a change of language.
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     list->addItems(items);
+    while (list->count() < count)
+        list->addItem(QString());
     return list;
 }
 
 // A label on the left of a row whose control it names (Alt + the underlined letter).
-QLabel* rowLabel(QWidget* parent, const char* name, const QString& text) {
-    auto* label = named(new QLabel(text, parent), name);
+QLabel* rowLabel(QWidget* parent, const char* name) {
+    auto* label = named(new QLabel(parent), name);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
@@ -67,11 +70,11 @@ TfOptions::TfOptions(MonitorSettings& settings, UserDialogs& dialogs,
       m_monitorRunning(std::move(monitorRunning)),
       m_snapshot(settings) {
     setObjectName(QStringLiteral("TfOptions"));
-    setWindowTitle(QStringLiteral("Monitor Settings"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowModality(Qt::WindowModal);
     setFixedSize(kClientWidth, kClientHeight);
     build();
+    retranslateUi();
 }
 
 void TfOptions::build() {
@@ -82,12 +85,10 @@ void TfOptions::build() {
     int row = 0;
 
     // Reading mode.
-    lReading = rowLabel(GBParametryVypisu, "lReading", QStringLiteral("Reading:"));
+    lReading = rowLabel(GBParametryVypisu, "lReading");
     auto* pReading = named(new QWidget(GBParametryVypisu), "pReading");
-    rbReadingManual =
-        named(new QRadioButton(QStringLiteral("Manual"), pReading), "rbReadingManual");
-    rbReadingAutomatic =
-        named(new QRadioButton(QStringLiteral("Automatic"), pReading), "rbReadingAutomatic");
+    rbReadingManual = named(new QRadioButton(pReading), "rbReadingManual");
+    rbReadingAutomatic = named(new QRadioButton(pReading), "rbReadingAutomatic");
     rbReadingAutomatic->setChecked(true);
     auto* readingLayout = new QHBoxLayout(pReading);
     readingLayout->setContentsMargins(0, 0, 0, 0);
@@ -97,19 +98,19 @@ void TfOptions::build() {
     grid->addWidget(lReading, row, 0);
     grid->addWidget(pReading, row++, 1);
 
-    LInterval = rowLabel(GBParametryVypisu, "LInterval", QStringLiteral("Interval [s]:"));
+    LInterval = rowLabel(GBParametryVypisu, "LInterval");
     EInterval = named(new QLineEdit(QStringLiteral("4"), GBParametryVypisu), "EInterval");
     EInterval->setMaxLength(5);
     EInterval->setFixedWidth(64);
     grid->addWidget(LInterval, row, 0);
     grid->addWidget(EInterval, row++, 1, Qt::AlignLeft);
 
-    LMAdresaPrevodniku = rowLabel(GBParametryVypisu, "LMAdresaPrevodniku",
-                                  QStringLiteral("Multidrop max. address:"));
+    LMAdresaPrevodniku = rowLabel(GBParametryVypisu, "LMAdresaPrevodniku");
     QStringList addresses;
     for (int a = 0; a <= kHighestPollingAddress; ++a)
         addresses << QString::number(a);
-    CBMAdresaPrevodniku = fixedList(GBParametryVypisu, "CBMAdresaPrevodniku", addresses);
+    CBMAdresaPrevodniku =
+        fixedList(GBParametryVypisu, "CBMAdresaPrevodniku", kHighestPollingAddress + 1, addresses);
     CBMAdresaPrevodniku->setMaxVisibleItems(16);
     CBMAdresaPrevodniku->setFixedWidth(64);
     grid->addWidget(LMAdresaPrevodniku, row, 0);
@@ -118,17 +119,13 @@ void TfOptions::build() {
     // The log file.
     auto* pFile = named(new QFrame(GBParametryVypisu), "pFile");
     pFile->setFrameShape(QFrame::StyledPanel);
-    ChBZapisovatDoMSouboru = named(new QCheckBox(QStringLiteral("Save record to file"), pFile),
-                                   "ChBZapisovatDoMSouboru");
-    RBPridatNaKonec =
-        named(new QRadioButton(QStringLiteral("Append file"), pFile), "RBPridatNaKonec");
-    RBPrepsatSoubor =
-        named(new QRadioButton(QStringLiteral("Rewrite file"), pFile), "RBPrepsatSoubor");
+    ChBZapisovatDoMSouboru = named(new QCheckBox(pFile), "ChBZapisovatDoMSouboru");
+    RBPridatNaKonec = named(new QRadioButton(pFile), "RBPridatNaKonec");
+    RBPrepsatSoubor = named(new QRadioButton(pFile), "RBPrepsatSoubor");
     RBPridatNaKonec->setChecked(true);
     FEJmenoMSouboru = named(new QLineEdit(pFile), "FEJmenoMSouboru");
     FEJmenoMSouboruButton = named(new QToolButton(pFile), "FEJmenoMSouboruButton");
     FEJmenoMSouboruButton->setText(QStringLiteral("..."));
-    FEJmenoMSouboruButton->setToolTip(QStringLiteral("Save monitored LOG as ..."));
     auto* fileLayout = new QGridLayout(pFile);
     fileLayout->addWidget(ChBZapisovatDoMSouboru, 0, 0);
     fileLayout->addWidget(RBPridatNaKonec, 0, 1);
@@ -140,52 +137,46 @@ void TfOptions::build() {
     fileLayout->addLayout(nameRow, 1, 0, 1, 3);
     grid->addWidget(pFile, row++, 0, 1, 2);
 
-    LDatumCas = rowLabel(GBParametryVypisu, "LDatumCas", QStringLiteral("Date/Time"));
-    CBDatumCas5 =
-        fixedList(GBParametryVypisu, "CBDatumCas5",
-                  {QStringLiteral("none"), QStringLiteral("hhmmss"), QStringLiteral("hh:mm:ss"),
-                   QStringLiteral("mmddhhmmss"), QStringLiteral("dd.mm.yyyy hh:mm:ss"),
-                   QStringLiteral("yyyy-mm-dd hh:mm:ss")});
+    LDatumCas = rowLabel(GBParametryVypisu, "LDatumCas");
+    // The first entry is "none"; the formats are the same in every language.
+    CBDatumCas5 = fixedList(GBParametryVypisu, "CBDatumCas5", kTimeStampFormatCount,
+                            {QString(), QStringLiteral("hhmmss"), QStringLiteral("hh:mm:ss"),
+                             QStringLiteral("mmddhhmmss"), QStringLiteral("dd.mm.yyyy hh:mm:ss"),
+                             QStringLiteral("yyyy-mm-dd hh:mm:ss")});
     grid->addWidget(LDatumCas, row, 0);
     grid->addWidget(CBDatumCas5, row++, 1, Qt::AlignLeft);
 
-    LChyba = rowLabel(GBParametryVypisu, "LChyba", QStringLiteral("Error"));
-    CBChyba = fixedList(GBParametryVypisu, "CBChyba",
-                        {QStringLiteral("No Warn"), QStringLiteral("Timeout Only"),
-                         QStringLiteral("Status Only"), QStringLiteral("All Errors")});
+    LChyba = rowLabel(GBParametryVypisu, "LChyba");
+    CBChyba = fixedList(GBParametryVypisu, "CBChyba", 4);
     grid->addWidget(LChyba, row, 0);
     grid->addWidget(CBChyba, row++, 1, Qt::AlignLeft);
 
-    LDesetinnyOddelovac =
-        rowLabel(GBParametryVypisu, "LDesetinnyOddelovac", QStringLiteral("Decimal Separator"));
-    CBDesetinnyOddelovac =
-        fixedList(GBParametryVypisu, "CBDesetinnyOddelovac",
-                  {QStringLiteral("Point"), QStringLiteral("Comma"), QStringLiteral("By System")});
+    LDesetinnyOddelovac = rowLabel(GBParametryVypisu, "LDesetinnyOddelovac");
+    CBDesetinnyOddelovac = fixedList(GBParametryVypisu, "CBDesetinnyOddelovac", 3);
     grid->addWidget(LDesetinnyOddelovac, row, 0);
     grid->addWidget(CBDesetinnyOddelovac, row++, 1, Qt::AlignLeft);
 
-    LPocetMist =
-        rowLabel(GBParametryVypisu, "LPocetMist", QStringLiteral("Number of decimal places"));
+    LPocetMist = rowLabel(GBParametryVypisu, "LPocetMist");
     QFont heading = LPocetMist->font();
     heading.setBold(true);
     LPocetMist->setFont(heading);
     grid->addWidget(LPocetMist, row++, 0, 1, 2);
-    const QStringList decimals{QStringLiteral("0"), QStringLiteral("1"),   QStringLiteral("2"),
-                               QStringLiteral("3"), QStringLiteral("4"),   QStringLiteral("5"),
-                               QStringLiteral("6"), QStringLiteral("auto")};
+    // 0 .. 6 decimals, then "auto".
+    const QStringList decimals{QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
+                               QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
+                               QStringLiteral("6")};
     for (int q = 0; q < kQuantityCount; ++q) {
-        chbLog[q] = named(new QCheckBox(QLatin1String(kQuantityCaptions[q]), GBParametryVypisu),
-                          kQuantityCheckNames[q]);
-        CBDO[q] = fixedList(GBParametryVypisu, kQuantityListNames[q], decimals);
+        chbLog[q] = named(new QCheckBox(GBParametryVypisu), kQuantityCheckNames[q]);
+        CBDO[q] = fixedList(GBParametryVypisu, kQuantityListNames[q], 8, decimals);
         CBDO[q]->setFixedWidth(64);
         grid->addWidget(chbLog[q], row, 0);
         grid->addWidget(CBDO[q], row++, 1, Qt::AlignLeft);
     }
     grid->setRowStretch(row, 1);
 
-    bbOK = named(new QPushButton(QStringLiteral("OK"), this), "bbOK");
+    bbOK = named(new QPushButton(this), "bbOK");
     bbOK->setDefault(true);
-    bbCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "bbCancel");
+    bbCancel = named(new QPushButton(this), "bbCancel");
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(bbOK);
     buttons->addWidget(bbCancel);
@@ -203,6 +194,42 @@ void TfOptions::build() {
             &TfOptions::FEJmenoMSouboruButtonClick);
     connect(bbOK, &QPushButton::clicked, this, &TfOptions::bbOKClick);
     connect(bbCancel, &QPushButton::clicked, this, &TfOptions::bbCancelClick);
+}
+
+void TfOptions::retranslateUi() {
+    setWindowTitle(tr("Monitor Settings"));
+    lReading->setText(tr("Reading:"));
+    rbReadingManual->setText(tr("Manual"));
+    rbReadingAutomatic->setText(tr("Automatic"));
+    LInterval->setText(tr("Interval [s]:"));
+    LMAdresaPrevodniku->setText(tr("Multidrop max. address:"));
+    ChBZapisovatDoMSouboru->setText(tr("Save record to file"));
+    RBPridatNaKonec->setText(tr("Append file"));
+    RBPrepsatSoubor->setText(tr("Rewrite file"));
+    FEJmenoMSouboruButton->setToolTip(tr("Save monitored LOG as ..."));
+    LDatumCas->setText(tr("Date/Time"));
+    CBDatumCas5->setItemText(0, tr("none", "no time stamp"));
+    LChyba->setText(tr("Error"));
+    const QString levels[] = {tr("No Warn"), tr("Timeout Only"), tr("Status Only"),
+                              tr("All Errors")};
+    for (int i = 0; i < 4; ++i)
+        CBChyba->setItemText(i, levels[i]);
+    LDesetinnyOddelovac->setText(tr("Decimal Separator"));
+    const QString separators[] = {tr("Point"), tr("Comma"), tr("By System")};
+    for (int i = 0; i < 3; ++i)
+        CBDesetinnyOddelovac->setItemText(i, separators[i]);
+    LPocetMist->setText(tr("Number of decimal places"));
+    for (int q = 0; q < kQuantityCount; ++q) {
+        chbLog[q]->setText(chartCaption(q));
+        CBDO[q]->setItemText(7, tr("auto", "decimal places"));
+    }
+    bbOK->setText(tr("OK"));
+    bbCancel->setText(tr("Cancel"));
+}
+
+void TfOptions::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslateUi();
+    QDialog::changeEvent(event);
 }
 
 void TfOptions::applySettings() {
@@ -286,7 +313,7 @@ void TfOptions::FormShow() {
     if (m_monitorRunning && m_monitorRunning()) {
         PovoleniEditace(false);
         m_dialogs.show(MessageKind::Information,
-                       QStringLiteral("Parameters cannot be changed while monitor is running!"),
+                       tr("Parameters cannot be changed while monitor is running!"),
                        MessageButtons::Ok);
     } else {
         PovoleniEditace(true);
@@ -298,8 +325,7 @@ void TfOptions::bbOKClick() {
     if (ChBZapisovatDoMSouboru->isChecked()) {
         const QString folder = logFileFolder(FEJmenoMSouboru->text());
         if (folder.isEmpty() || !QDir(folder).exists()) {
-            m_dialogs.show(MessageKind::Warning,
-                           QStringLiteral("Cannot create directory for LOG file!"),
+            m_dialogs.show(MessageKind::Warning, tr("Cannot create directory for LOG file!"),
                            MessageButtons::Ok);
             if (FEJmenoMSouboru->isEnabled()) FEJmenoMSouboru->setFocus();
             return;
@@ -326,17 +352,16 @@ void TfOptions::done(int result) {
 
 void TfOptions::EIntervalChange() {
     if (isValidIntervalText(EInterval->text().toStdString())) return;
-    m_dialogs.show(MessageKind::Information, QStringLiteral("Min value is 2 sec!"),
-                   MessageButtons::Ok);
+    m_dialogs.show(MessageKind::Information, tr("Min value is 2 sec!"), MessageButtons::Ok);
     EInterval->setText(QStringLiteral("2"));
     if (EInterval->isEnabled() && EInterval->isVisible()) EInterval->setFocus();
 }
 
 void TfOptions::FEJmenoMSouboruButtonClick() {
     const QString present = FEJmenoMSouboru->text();
-    const std::optional<QString> chosen = m_dialogs.saveFileName(
-        {QStringLiteral("Save monitored LOG as ..."), logFileFolder(present), present,
-         QStringLiteral("Logs (*.log);;All Files (*)"), QStringLiteral("log")});
+    const std::optional<QString> chosen =
+        m_dialogs.saveFileName({tr("Save monitored LOG as ..."), logFileFolder(present), present,
+                                tr("Logs (*.log);;All Files (*)"), QStringLiteral("log")});
     if (chosen) FEJmenoMSouboru->setText(*chosen);
 }
 

@@ -83,9 +83,12 @@ class TfOptions final : public QDialog {
 
   public:
     void done(int result) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void build();
+    // The captions, hints and list entries in the user-interface language.
+    void retranslateUi();
     // The controls' values into `settings` (only what the dialog holds).
     void readControls(MonitorSettings& settings) const;
     void fillControls(const MonitorSettings& settings);

@@ -1,7 +1,8 @@
 #include "logger/core/TableFile.h"
 
-#include <utility>
+#include <optional>
 
+#include "localisation/CodePages.h"
 #include "logger/core/OneByteText.h"
 #include "platform/text/IntegerText.h"
 
@@ -9,34 +10,31 @@ namespace logger {
 
 namespace {
 
-constexpr const char* kEnglishTable = "TABEN.DDF";
+// The file beside the program, else the installed one in ../share/halvane; nothing when neither
+// exists.
+std::optional<std::filesystem::path> findTable(const std::filesystem::path& programFolder,
+                                               const std::string& name) {
+    std::error_code ec;
+    const std::filesystem::path beside = programFolder / name;
+    if (std::filesystem::is_regular_file(beside, ec)) return beside;
+    const std::filesystem::path installed = programFolder / ".." / "share" / "halvane" / name;
+    if (std::filesystem::is_regular_file(installed, ec)) return installed.lexically_normal();
+    return std::nullopt;
+}
+
+localisation::CodePage codePageOf(const platform::IniFile& table) {
+    return localisation::TableFileCodePage(table.path().filename().string());
+}
 
 }  // namespace
 
-std::string SetLanguageDdf(std::string_view code, const std::string& current) {
-    static constexpr std::pair<std::string_view, const char*> kTables[] = {
-        {"cs", "TABCZ.DDF"}, {"de", "TABDE.DDF"}, {"en", "TABEN.DDF"}, {"es", "TABES.DDF"},
-        {"fr", "TABFR.DDF"}, {"pl", "TABPL.DDF"}, {"sk", "TABSK.DDF"},
-    };
-    if (code.size() < 2) return current;
-    for (const auto& [prefix, name] : kTables)
-        if (code.substr(0, 2) == prefix) return name;
-    return current;
-}
-
 std::filesystem::path loggerTableFile(const std::filesystem::path& programFolder,
                                       std::string_view languageCode) {
-    std::error_code ec;
     const std::string name = SetLanguageDdf(languageCode, std::string());
-    if (!name.empty() && std::filesystem::is_regular_file(programFolder / name, ec))
-        return programFolder / name;
-    const std::filesystem::path beside = programFolder / kEnglishTable;
-    const std::filesystem::path installed =
-        programFolder / ".." / "share" / "halvane" / kEnglishTable;
-    if (!std::filesystem::is_regular_file(beside, ec) &&
-        std::filesystem::is_regular_file(installed, ec))
-        return installed.lexically_normal();
-    return beside;
+    if (!name.empty())
+        if (auto found = findTable(programFolder, name)) return *found;
+    return findTable(programFolder, localisation::kEnglishTableFile)
+        .value_or(programFolder / localisation::kEnglishTableFile);
 }
 
 UnitNames::UnitNames() {
@@ -45,9 +43,10 @@ UnitNames::UnitNames() {
 }
 
 UnitNames::UnitNames(const platform::IniFile& table) : UnitNames() {
+    const localisation::CodePage page = codePageOf(table);
     for (std::size_t code = 0; code < m_names.size(); ++code) {
         const std::string name = table.readString("Units", std::to_string(code), "");
-        if (!name.empty()) m_names[code] = fromOneByteText(name);
+        if (!name.empty()) m_names[code] = localisation::FromCodePage(name, page);
     }
 }
 
@@ -72,7 +71,7 @@ QString CodeNames::lookup(std::string_view section, std::string_view line) const
     const std::optional<std::int32_t> code = platform::parseInteger(line);
     if (code && *code != 256) {
         const std::string name = m_table.readString(section, std::to_string(*code), "");
-        if (!name.empty()) return fromOneByteText(name);
+        if (!name.empty()) return localisation::FromCodePage(name, codePageOf(m_table));
     }
     return fromOneByteText(line);
 }

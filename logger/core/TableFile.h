@@ -1,7 +1,8 @@
 #pragma once
 
-// The logger's HART table file (INI format, one-byte text in the driver's code page): the names
-// of manufacturers ("Distributors"), device types ("Instruments") and units ("Units") by code.
+// The logger's HART table file (INI format, one-byte text in the code page of its language): the
+// names of manufacturers ("Distributors"), device types ("Instruments") and units ("Units") by
+// code.
 
 #include <QString>
 #include <array>
@@ -9,18 +10,18 @@
 #include <string>
 #include <string_view>
 
+#include "localisation/TableFiles.h"
 #include "platform/ini/IniFile.h"
 
 namespace logger {
 
 // The table file name for a language code by its first two letters ("de..." gives
 // "TABDE.DDF"); a code without an entry (Russian has none) leaves `current` as it is.
-std::string SetLanguageDdf(std::string_view code, const std::string& current);
+using localisation::SetLanguageDdf;
 
-// The table file the logger reads: the one of its user-interface language beside the program;
-// when that is missing, TABEN.DDF beside the program, else the installed one in
-// ../share/halvane. Unless one exists, the path beside the program (lookups then give their
-// defaults).
+// The table file the logger reads: the one of its user-interface language beside the program,
+// else installed in ../share/halvane; when there is none, TABEN.DDF, found the same way. Unless
+// one exists, the path of TABEN.DDF beside the program (lookups then give their defaults).
 std::filesystem::path loggerTableFile(const std::filesystem::path& programFolder,
                                       std::string_view languageCode);
 

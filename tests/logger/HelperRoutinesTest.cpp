@@ -107,9 +107,27 @@ TEST(TableFile, TheLanguagesTableBesideTheProgramElseTheEnglishOne) {
     EXPECT_EQ(loggerTableFile(bin, "de"), dir / "share" / "halvane" / "TABEN.DDF");
     dir.write("bin/TABEN.DDF", "");
     EXPECT_EQ(loggerTableFile(bin, "de"), bin / "TABEN.DDF");
+    dir.write("share/halvane/TABDE.DDF", "");
+    EXPECT_EQ(loggerTableFile(bin, "de"), dir / "share" / "halvane" / "TABDE.DDF");
     dir.write("bin/TABDE.DDF", "");
     EXPECT_EQ(loggerTableFile(bin, "de"), bin / "TABDE.DDF");
     EXPECT_EQ(loggerTableFile(bin, "ru"), bin / "TABEN.DDF");
+}
+
+TEST(TableFile, EachTableIsReadInTheCodePageOfItsLanguage) {
+    testsupport::TempDir dir;
+    // "Přesnost" and "ą" in Windows-1250.
+    const char* table =
+        "[Distributors]\r\n38=P\xf8"
+        "esnost\r\n[Units]\r\n7=\xb9\r\n";
+    dir.write("TABCZ.DDF", table);
+    dir.write("TABDE.DDF", table);
+    const CodeNames czech(dir / "TABCZ.DDF");
+    EXPECT_EQ(czech.distributorName("38"), QString::fromUtf8("Přesnost"));
+    EXPECT_EQ(czech.units().UnitText("7"), QString::fromUtf8("ą"));
+    const CodeNames german(dir / "TABDE.DDF");
+    EXPECT_EQ(german.distributorName("38"), QString::fromUtf8("Pøesnost"));
+    EXPECT_EQ(german.units().UnitText("7"), QString::fromUtf8("¹"));
 }
 
 TEST(ReplyText, CommandLinesAndTheLinesOfAReply) {

@@ -46,7 +46,7 @@ TEST(HalvaneCmdArguments, ReadTheWaitAndStartOptions) {
     EXPECT_EQ(p.options.timeout, 250ms);
     EXPECT_TRUE(p.options.poll);
     EXPECT_FALSE(p.options.start);
-    EXPECT_EQ(parsed({"3", "0"}).options.timeout, 30s);
+    EXPECT_EQ(parsed({"3", "0"}).options.timeout, 60s);
 
     // The driver's own arguments often begin with "--": they are taken as values.
     p = parsed({"--driver-arg", "--settings-dir", "--driver-arg=/tmp/s", "--status"});

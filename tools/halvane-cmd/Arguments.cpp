@@ -321,7 +321,7 @@ Options:
   --driver PATH           the driver program to start (implies --start)
   --driver-arg ARG        one more argument for the started driver, for example
                           --driver-arg=--settings-dir --driver-arg=DIR (implies --start)
-  --timeout SECONDS       how long to wait for the reply (default 30; a silent device takes
+  --timeout SECONDS       how long to wait for the reply (default 60; a silent device takes
                           about 12 s to be reported)
   --poll                  request the reply every 25 ms instead of having it pushed
   --no-check              send the command line without checking it first

@@ -29,7 +29,7 @@ struct Options {
     bool start = false;
     std::string driverProgram;  // empty: Halvane beside halvane-cmd, else on PATH
     std::vector<std::string> driverArguments;
-    std::chrono::milliseconds timeout{30000};
+    std::chrono::milliseconds timeout{60000};  // above the driver's 50 s bound
     bool poll = false;  // request the item instead of following it through advise
     OutputStyle style = OutputStyle::Lines;
     // --repeat, --interval, --watch: the same text again and again, each reply time-stamped.

@@ -111,6 +111,41 @@ TEST_F(ProgramTest, RefusesToStartWhenAnotherServerServesTheChannel) {
     EXPECT_NE(errorOutput(*driver).find("already running"), std::string::npos);
 }
 
+TEST(ProgramLanguage, StartUpMessagesInTheLanguageOfTheSettings) {
+    // One text each of the scripts beyond Latin-1, as the message box shows it (without a
+    // display: on the standard error stream, in UTF-8).
+    const std::pair<const char*, const char*> cases[] = {
+        {"Czech", "Halvane: Není připojen žádný HART modem!"},
+        {"Polish", "Halvane: Nie podłączono modemu HART!"},
+        {"Slovak", "Halvane: Nie je pripojený žiadny HART modem!"},
+        {"Russian", "Halvane: HART-модем не подключён!"},
+    };
+    for (const auto& [language, message] : cases) {
+        SCOPED_TRACE(language);
+        testsupport::TempDir dir;
+        dir.write("ZODUVIR.INI", apptest::pinnedPorts({}, (dir / "none").string()) +
+                                     "[ZodUvir]\nLanguage=" + language + "\n");
+        QProcess driver;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        driver.setProcessEnvironment(env);
+        driver.start(HALVANE_PROGRAM,
+                     {"--settings-dir", QString::fromStdString(dir.path().string())});
+        ASSERT_TRUE(driver.waitForStarted(5000));
+        std::string output;
+        QElapsedTimer elapsed;
+        elapsed.start();
+        while (output.find(message) == std::string::npos && elapsed.elapsed() < 15000 &&
+               driver.state() == QProcess::Running) {
+            driver.waitForReadyRead(100);
+            output += driver.readAllStandardError().toStdString();
+        }
+        EXPECT_NE(output.find(message), std::string::npos) << output;
+        ::kill(static_cast<pid_t>(driver.processId()), SIGTERM);
+        EXPECT_TRUE(driver.waitForFinished(10000));
+    }
+}
+
 TEST_F(ProgramTest, ReadsASettingsFileThatStartsWithAByteOrderMark) {
     // Saved by an editor that marks UTF-8: the first section must still count.
     dir.write("ZODUVIR.INI",
