@@ -677,15 +677,11 @@ void THalvaneForm::changePort(int number) {
 }
 
 std::string THalvaneForm::portText() const {
-<<<<<<< HEAD
-    const std::string port = oneByte(UsedPort->currentText());
-    if (m_context.port.isGateway() && m_context.port.isOpen())
-        return port + " " + m_context.port.linkState();
-=======
     // Clients compare it, so it stays "none" or "COMn" in every language.
     const int number = UsedPort->currentIndex();
     const std::string port = number > 0 ? "COM" + std::to_string(number) : "none";
->>>>>>> main
+    if (m_context.port.isGateway() && m_context.port.isOpen())
+        return port + " " + m_context.port.linkState();
     return m_portWatch->gone() ? port + " (port gone)" : port;
 }
 

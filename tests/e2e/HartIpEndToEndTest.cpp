@@ -13,9 +13,7 @@ namespace {
 
 class HartIpEndToEnd : public ::testing::Test {
   protected:
-    void start(LoopRig::Gateway gateway) {
-        rig = std::make_unique<LoopRig>(kLoopConfig, gateway);
-    }
+    void start(LoopRig::Gateway gateway) { rig = std::make_unique<LoopRig>(kLoopConfig, gateway); }
     void TearDown() override {
         if (!rig) return;
         const ExitStatus end = rig->stopDriver();
