@@ -592,8 +592,9 @@ void THalvaneForm::linkProblem(const std::string& text) {
                      "the session opens again\n",
                      port.toLocal8Bit().constData(), text.c_str());
     if (TrayIcon1)
-        TrayIcon1->setToolTip(text.empty() ? QStringLiteral("Halvane")
-                                           : QStringLiteral("Halvane: %1").arg(latin1(text)));
+        TrayIcon1->setToolTip(
+            text.empty() ? QStringLiteral("Halvane")
+                         : QStringLiteral("Halvane: %1").arg(QString::fromLatin1(text.c_str())));
 }
 
 void THalvaneForm::SetStateRTS(bool on) {
