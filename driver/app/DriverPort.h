@@ -10,6 +10,8 @@
 #include <span>
 #include <string>
 
+#include "driver/engine/EngineSeams.h"
+
 namespace driver {
 
 class DriverPort {
@@ -37,6 +39,15 @@ class DriverPort {
     virtual void SendString(std::span<const std::uint8_t> bytes) = 0;
     virtual void ClearDeviceInput() = 0;
 
+    // A port to a HART-IP gateway has no modem lines and no line timing: the session it opens
+    // is its check, and it says how it stands (the gateway, the session, why it has none).
+    virtual bool isGateway() const { return false; }
+    // Waits, events running, until the gateway's session is open or has failed; true when open.
+    virtual bool waitForSession(MessagePump& /*pump*/) { return false; }
+    // The gateway and its session, e.g. "hart-ip://10.0.0.7:5094 (TCP): session open"; empty
+    // for a serial port.
+    virtual std::string linkState() const { return {}; }
+
     // Received bytes, in order, each once; and line or write errors. Both arrive on the main
     // thread from its event loop.
     std::function<void(std::span<const std::uint8_t>)> onReceived;
@@ -44,6 +55,9 @@ class DriverPort {
     // The port closed by itself: its device went away (a USB adapter unplugged, the far side of
     // a pseudo-terminal closed). On the main thread; not called for close() or open().
     std::function<void()> onGone;
+    // The link had a problem that ends transactions with "Communication Error!" until it is
+    // over (a gateway that refused, closed its session or stopped answering): why, for people.
+    std::function<void(const std::string&)> onProblem;
 };
 
 }  // namespace driver

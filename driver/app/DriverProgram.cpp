@@ -11,10 +11,10 @@
 #include "driver/app/DriverSettings.h"
 #include "driver/app/FileProblems.h"
 #include "driver/app/HalvaneForm.h"
+#include "driver/app/LinkByPin.h"
 #include "driver/app/PreciseClock.h"
 #include "driver/app/QtMessagePump.h"
 #include "driver/app/QtUserDialogs.h"
-#include "driver/app/SerialDriverPort.h"
 #include "driver/app/SingleInstance.h"
 #include "hart/CodeTables.h"
 #include "platform/channel/ChannelProtocol.h"
@@ -148,8 +148,9 @@ int runDriver(const ProgramOptions& options) {
     hart::CodeTables tables(tableFilePath(QCoreApplication::applicationDirPath().toStdString()));
     if (auto message = tableFileMessage(tables.file())) reportStartFailure(dialogs, *message);
 
-    SerialDriverPort port(settings.path());
-    port.setExceptionPresenter([&dialogs](const std::string& text) { dialogs.errorMessage(text); });
+    LinkByPin port(settings.path());
+    port.serial().setExceptionPresenter(
+        [&dialogs](const std::string& text) { dialogs.errorMessage(text); });
     platform::channel::ConversationServer server{std::string(platform::channel::kServiceName),
                                                  std::string(platform::channel::kTopicName)};
     PreciseClock clock;

@@ -1,5 +1,7 @@
 #include "driver/app/HalvaneForm.h"
 
+#include <cstdio>
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -82,6 +84,7 @@ THalvaneForm::THalvaneForm(FormContext context, QWidget* parent)
         m_engine->scComm1AfterReceive(bytes);
     };
     m_context.port.onLineError = [this] { m_engine->scComm1CommError(); };
+    m_context.port.onProblem = [this](const std::string& text) { linkProblem(text); };
     connect(&m_context.server, &platform::channel::ConversationServer::executed, this,
             [this](const std::vector<std::string>& lines) {
                 m_commands->DdeHartServerExecuteMacro(lines);
@@ -107,6 +110,7 @@ THalvaneForm::~THalvaneForm() {
     // The port outlives the window: its events must no longer reach the engine.
     m_context.port.onReceived = nullptr;
     m_context.port.onLineError = nullptr;
+    m_context.port.onProblem = nullptr;
 }
 
 void THalvaneForm::createControls() {
@@ -578,6 +582,27 @@ void THalvaneForm::SendString(std::span<const std::uint8_t> bytes) {
     m_context.port.SendString(bytes);
 }
 
+bool THalvaneForm::carriesLineTiming() const {
+    return !m_context.port.isGateway();
+}
+
+void THalvaneForm::linkProblem(const std::string& text) {
+    // Said once when it starts and once when it is over, not at every retry.
+    const QString port = UsedPort->currentText();
+    if (text.empty())
+        std::fprintf(stderr, "Halvane: %s: the gateway's session is open again\n",
+                     port.toLocal8Bit().constData());
+    else
+        std::fprintf(stderr,
+                     "Halvane: %s: %s; commands answer \"Communication Error!\" until "
+                     "the session opens again\n",
+                     port.toLocal8Bit().constData(), text.c_str());
+    if (TrayIcon1)
+        TrayIcon1->setToolTip(
+            text.empty() ? QStringLiteral("Halvane")
+                         : QStringLiteral("Halvane: %1").arg(QString::fromLatin1(text.c_str())));
+}
+
 void THalvaneForm::SetStateRTS(bool on) {
     m_context.port.SetStateRTS(on);
 }
@@ -707,6 +732,8 @@ std::string THalvaneForm::portText() const {
     // Clients compare it, so it stays "none" or "COMn" in every language.
     const int number = UsedPort->currentIndex();
     const std::string port = number > 0 ? "COM" + std::to_string(number) : "none";
+    if (m_context.port.isGateway() && m_context.port.isOpen())
+        return port + " " + m_context.port.linkState();
     return m_portWatch->gone() ? port + " (port gone)" : port;
 }
 

@@ -156,6 +156,9 @@ class THalvaneForm final : public QWidget, public LinkPort, public LinkView, pub
     void SendString(std::span<const std::uint8_t> bytes) override;
     void SetStateRTS(bool on) override;
     void ClearDeviceInput() override;
+    bool carriesLineTiming() const override;
+    // The port's link had a problem (empty: it is over): say so where people look.
+    void linkProblem(const std::string& text);
 
     // LinkView: the reply list, the item, the counters and indicators.
     void setListLines(const std::vector<std::string>& lines) override;

@@ -9,6 +9,7 @@ constexpr int kSettleMs = 10;
 }  // namespace
 
 bool DetectModem(DriverPort& port, MessagePump& pump) {
+    if (port.isGateway()) return port.waitForSession(pump);
     bool answered = true;
     for (const bool dtr : {true, false, true}) {
         port.SetStateDTR(dtr);

@@ -2,7 +2,7 @@
 
 // Whether a HART modem answers on the open port. The modem powers itself from DTR and answers
 // with DSR, so DSR must follow DTR on, off and on again; a port without modem lines (or with DSR
-// tied high) fails. DTR is left on.
+// tied high) fails. DTR is left on. A HART-IP gateway has no modem: its session is the check.
 
 #include "driver/app/DriverPort.h"
 #include "driver/engine/EngineSeams.h"

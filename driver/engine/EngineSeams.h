@@ -53,6 +53,10 @@ class LinkPort {
     virtual void SendString(std::span<const std::uint8_t> bytes) = 0;
     virtual void SetStateRTS(bool on) = 0;
     virtual void ClearDeviceInput() = 0;
+    // The frame goes onto a HART line from here: the engine keys the modem's RTS and waits
+    // until the frame has left. A transport to a gateway (HART-IP) carries no line and says
+    // false; the gateway keys its own modems, and the engine sends without RTS or waiting.
+    virtual bool carriesLineTiming() const { return true; }
 };
 
 // What the engine shows: the reply list, the client-visible item, counters and indicators.

@@ -122,6 +122,18 @@ void LinkEngine::Timer1Timer() {
 
 void LinkEngine::sendFrame() {
     m_receiver.restart();
+    if (!m_seams.port.carriesLineTiming()) {
+        Sending = true;
+        ++Label1;
+        txShown = true;
+        rxShown = false;
+        m_seams.port.SendString(m_builder.frame());
+        Sending = false;
+        txShown = false;
+        m_seams.view.indicatorsChanged();
+        m_seams.timer1.setEnabled(true);
+        return;
+    }
     if (mType == mRQ20) m_seams.port.SetStateRTS(true);
     const std::uint64_t start = m_seams.clock.now();
     const std::size_t length = m_builder.RequestLength;

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "sim/ConfigText.h"
+#include "sim/program/HartIpServer.h"
 
 namespace sim::program {
 
@@ -61,6 +62,20 @@ Options parseOptions(std::span<const std::string> args) {
             options.linkPath = argument();
         } else if (option == "--port") {
             options.portPath = argument();
+        } else if (option == "--hart-ip") {
+            options.hartIp = argument();
+            try {
+                parseHartIpEndpoint(options.hartIp);
+            } catch (const std::invalid_argument& e) {
+                throw UsageError(e.what());
+            }
+        } else if (option == "--close-session-after") {
+            const std::string text = argument();
+            const bool digits = !text.empty() && text.size() <= 6 &&
+                                text.find_first_not_of("0123456789") == std::string::npos;
+            if (!digits || std::stoi(text) < 1)
+                throw UsageError("--close-session-after needs a number of replies, 1 or more");
+            options.closeSessionAfter = std::stoi(text);
         } else if (option == "--rts") {
             options.keyRts = true;
         } else if (option == "--trace") {
@@ -84,6 +99,11 @@ Options parseOptions(std::span<const std::string> args) {
             if (!known) throw UsageError("unknown option " + option + " (see --help)");
         }
     }
+    if (!options.hartIp.empty() && !(options.portPath.empty() && options.linkPath.empty()))
+        throw UsageError(
+            "--hart-ip serves the loop over the network; it takes no --port or --link");
+    if (options.closeSessionAfter > 0 && options.hartIp.empty())
+        throw UsageError("--close-session-after needs --hart-ip");
     if (options.keyRts && options.portPath.empty())
         throw UsageError("--rts needs --port: a pseudo-terminal has no RTS line");
     return options;
@@ -120,16 +140,19 @@ LoopConfig buildLoopConfig(const Options& options) {
 std::string usageText() {
     return R"(Usage: hartsim [options]
 
-Simulates HART field devices on a serial line. Without options: one HART 7 pressure
-transmitter at polling address 0 on a new pseudo-terminal. The first line written to standard
-output is the device path the HART master should open. Runs until interrupted (Ctrl+C,
-SIGTERM).
+Simulates HART field devices on a serial line or over HART-IP. Without options: one HART 7
+pressure transmitter at polling address 0 on a new pseudo-terminal. The first line written to
+standard output is what the HART master should open: the device path, or with --hart-ip the
+gateway's URL. Runs until interrupted (Ctrl+C, SIGTERM).
 
 Where to run:
   --link PATH           also make PATH a symbolic link to the pseudo-terminal
   --port DEVICE         use a serial device (1200 baud, 8 data bits, odd parity, 1 stop bit)
                         instead of a pseudo-terminal, e.g. /dev/ttyUSB1
   --rts                 with --port: raise RTS while transmitting (for a HART modem)
+  --hart-ip [ADDR:]PORT act as a HART-IP gateway to the loop on TCP and UDP PORT (5094 is
+                        the usual one; 0 picks a free port) at the numeric address ADDR
+                        (default 127.0.0.1, the loopback; [::1] for IPv6)
 
 Devices and line:
   --config FILE         loop and device settings (see docs/hartsim.md)
@@ -153,6 +176,8 @@ Faults:
   --bit-errors RATE     invert each bit sent with this probability (e.g. 0.001)
   --seed N              seed for bit errors and garbage (default 1)
   --garbage N           send N random bytes ahead of every frame
+  --close-session-after N
+                        with --hart-ip: close each session after N replies
 
 Other:
   --trace               write every frame received and sent to standard error

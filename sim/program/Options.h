@@ -21,10 +21,12 @@ class UsageError : public std::runtime_error {
 
 struct Options {
     std::string configPath;
-    std::string linkPath;  // a symbolic link to make to the pseudo-terminal
-    std::string portPath;  // a serial device to use instead of a pseudo-terminal
-    bool keyRts = false;   // raise RTS while transmitting (a modem on the serial device)
-    bool trace = false;    // every frame in and out on stderr
+    std::string linkPath;       // a symbolic link to make to the pseudo-terminal
+    std::string portPath;       // a serial device to use instead of a pseudo-terminal
+    bool keyRts = false;        // raise RTS while transmitting (a modem on the serial device)
+    std::string hartIp;         // "[ADDR:]PORT" to serve HART-IP on instead of a line
+    int closeSessionAfter = 0;  // HART-IP: close each session after this many replies
+    bool trace = false;         // every frame in and out on stderr
     bool help = false;
     bool version = false;
     // Settings in command-line order: {"loop" or "device", key, value}.

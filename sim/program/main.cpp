@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "sim/ConfigText.h"
+#include "sim/program/HartIpServer.h"
 #include "sim/program/Line.h"
 #include "sim/program/Options.h"
 #include "sim/program/Runner.h"
@@ -81,6 +82,25 @@ int main(int argc, char** argv) {
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
+
+    if (!options.hartIp.empty()) {
+        try {
+            HartIpOptions hartIp = parseHartIpEndpoint(options.hartIp);
+            hartIp.closeSessionAfter = options.closeSessionAfter;
+            hartIp.trace = options.trace;
+            HartIpServer server(*loop, hartIp);
+            std::printf("%s\n", server.url().c_str());
+            std::fflush(stdout);
+            std::fprintf(stderr,
+                         "hartsim: %zu device(s) served over HART-IP at %s (TCP and UDP); stop "
+                         "with Ctrl+C\n",
+                         loop->deviceCount(), server.url().c_str());
+            return server.run(g_stop, waitMask);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "hartsim: %s\n", e.what());
+            return 1;
+        }
+    }
 
     std::string linkedTo;  // the line's path once the link points at it
     try {

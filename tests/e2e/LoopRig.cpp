@@ -26,33 +26,65 @@ void setEnvironment(const char* name, const std::filesystem::path& value) {
 
 LoopRig::LoopRig() : LoopRig(kLoopConfig) {}
 
-LoopRig::LoopRig(std::string_view loopConfig) {
-    const std::filesystem::path runtime = m_dir / "run";
-    const std::filesystem::path settings = m_dir / "settings";
+namespace {
+
+void prepareEnvironment(const testsupport::TempDir& dir) {
+    const std::filesystem::path runtime = dir / "run";
     std::filesystem::create_directory(runtime);
     ::chmod(runtime.c_str(), 0700);  // the driver serves only from a private runtime folder
-    std::filesystem::create_directory(settings);
+    std::filesystem::create_directory(dir / "settings");
     setEnvironment("XDG_RUNTIME_DIR", runtime);
-    setEnvironment("APPDATA", m_dir / "appdata");
-    setEnvironment("XDG_CONFIG_HOME", m_dir / "config");
+    setEnvironment("APPDATA", dir / "appdata");
+    setEnvironment("XDG_CONFIG_HOME", dir / "config");
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     // Decoded numbers use the user's decimal separator: make it the point.
     ::setenv("LC_ALL", "C.UTF-8", 1);
+}
 
-    const std::filesystem::path config = m_dir.write("loop.cfg", loopConfig);
-    m_simulator = std::make_unique<ChildProcess>(
-        HARTSIM_PROGRAM, std::vector<std::string>{"--config", config.string()},
-        m_dir / "hartsim.log", true);
+}  // namespace
+
+LoopRig::LoopRig(std::string_view loopConfig) {
+    prepareEnvironment(m_dir);
+    m_simulatorArgs = {"--config", m_dir.write("loop.cfg", loopConfig).string()};
+    startSimulator();
     const std::optional<std::string> pty = m_simulator->readLine(20s);
     if (!pty || pty->empty())
         throw std::runtime_error("hartsim printed no pseudo-terminal: " + m_simulator->log());
-
-    // A pseudo-terminal has no modem lines, so the driver must not look for a modem on it.
-    m_dir.write("settings/ZODUVIR.INI",
-                "[SerialPort]\nCOM=1\nModemDetection=0\nMaster=0\n\n"
-                "[Ports]\nCOM1=" +
-                    *pty + "\n");
+    writeSettings(*pty);
     startDriver();
+}
+
+LoopRig::LoopRig(std::string_view loopConfig, const Gateway& gateway) {
+    prepareEnvironment(m_dir);
+    m_simulatorArgs = {"--config", m_dir.write("loop.cfg", loopConfig).string(), "--hart-ip", "0"};
+    m_simulatorArgs.insert(m_simulatorArgs.end(), gateway.simulatorArgs.begin(),
+                           gateway.simulatorArgs.end());
+    startSimulator();
+    const std::optional<std::string> url = m_simulator->readLine(20s);
+    if (!url || !url->starts_with("hart-ip://"))
+        throw std::runtime_error("hartsim printed no gateway URL: " + m_simulator->log());
+    // A restart serves the same port.
+    m_simulatorArgs[3] = url->substr(url->rfind(':') + 1);
+    writeSettings(*url + (gateway.udp ? "?udp" : ""));
+    startDriver();
+}
+
+void LoopRig::writeSettings(const std::string& pin) {
+    // A pseudo-terminal has no modem lines, so the driver must not look for a modem on it; a
+    // gateway's session is checked as its modem.
+    const bool gateway = pin.starts_with("hart-ip://");
+    m_dir.write("settings/ZODUVIR.INI", std::string("[SerialPort]\nCOM=1\nModemDetection=") +
+                                            (gateway ? "1" : "0") +
+                                            "\nMaster=0\n\n[Ports]\nCOM1=" + pin + "\n");
+}
+
+void LoopRig::startSimulator() {
+    m_simulator = std::make_unique<ChildProcess>(HARTSIM_PROGRAM, m_simulatorArgs,
+                                                 m_dir / "hartsim.log", true);
+}
+
+void LoopRig::stopSimulator() {
+    m_simulator->stop();
 }
 
 void LoopRig::startDriver() {

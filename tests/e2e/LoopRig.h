@@ -22,6 +22,17 @@ class LoopRig {
     LoopRig();
     // The same with another loop: a hartsim configuration text.
     explicit LoopRig(std::string_view loopConfig);
+    // The loop behind hartsim as a HART-IP gateway on a free loopback port, COM1 pinned to it
+    // (over UDP with `udp`); `simulatorArgs` are further hartsim options.
+    struct Gateway {
+        bool udp = false;
+        std::vector<std::string> simulatorArgs;
+    };
+    LoopRig(std::string_view loopConfig, const Gateway& gateway);
+
+    // Ends hartsim, or starts it again with the arguments it had (a gateway on the same port).
+    void stopSimulator();
+    void startSimulator();
     ~LoopRig();
 
     // halvane-cmd with these arguments, run to its end (killed after `limit`).
@@ -44,7 +55,10 @@ class LoopRig {
     std::string logs() const;
 
   private:
+    void writeSettings(const std::string& pin);
+
     testsupport::TempDir m_dir;
+    std::vector<std::string> m_simulatorArgs;
     std::unique_ptr<ChildProcess> m_simulator;
     std::unique_ptr<ChildProcess> m_driver;
     std::string m_statusAtStart;
