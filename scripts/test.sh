@@ -16,6 +16,6 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build-ci -j"$jobs" --output-on-failure --timeout 300
 
 if [ -f fuzz/CMakeLists.txt ] && [ -x scripts/fuzz.sh ]; then
-    bash scripts/fuzz.sh "${FUZZ_SECONDS:-30}"
+    bash scripts/fuzz.sh "${FUZZ_SECONDS:-20}"
 fi
 echo "All tests passed."
