@@ -75,6 +75,10 @@ Master=0
 
 [Ports]
 COM1=$pty
+
+; the logger's own default language is Czech; the demo speaks the README's language
+[ZodUvir]
+Language=English
 INI
 "$bin/Halvane" --settings-dir "$work/settings" >"$work/halvane.log" 2>&1 &
 pids+=($!)
