@@ -9,27 +9,13 @@
 
 #include "sim/DeviceConfig.h"
 #include "sim/FieldCodec.h"
+#include "support/HexBytes.h"
 
 namespace simtest {
 
 // "FF 02 80" → bytes; blanks are ignored.
 inline sim::Bytes hex(std::string_view text) {
-    sim::Bytes out;
-    int high = -1;
-    for (char c : text) {
-        int v = -1;
-        if (c >= '0' && c <= '9') v = c - '0';
-        if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
-        if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
-        if (v < 0) continue;
-        if (high < 0) {
-            high = v;
-        } else {
-            out.push_back(static_cast<std::uint8_t>(high << 4 | v));
-            high = -1;
-        }
-    }
-    return out;
+    return testsupport::hexBytes(text);
 }
 
 inline std::string hexOf(const sim::Bytes& bytes) {
